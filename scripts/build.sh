@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Configures and builds the project with Ninja and ccache into BUILD_DIR
+# (default: build).
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$here/build}
+export CCACHE_DIR=${CCACHE_DIR:-$here/.cache/ccache}
+export CCACHE_BASEDIR=$here
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+else
+  cmake "$build" >/dev/null
+fi
+cmake --build "$build" --parallel "$(nproc)"

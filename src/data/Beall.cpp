@@ -1,0 +1,148 @@
+#include "Beall.h"
+
+#include "KozosDB.h"
+#include "IniAllomany.h"
+#include "Mappak.h"
+#include "Seged.h"
+
+#include <QSqlRecord>
+
+TBeall Beall;
+TJog Jog;
+QDate AktNap;
+int AktMuszak = 0;
+
+namespace {
+
+bool logikai(const IniAllomany& ini, const char* sz, const char* k, bool alap)
+{
+    const QString s = ini.olvas(QLatin1String(sz), QLatin1String(k)).trimmed();
+    if (s.isEmpty())
+        return alap;
+    if (s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const int i = s.toInt(&ok);
+    return ok ? i != 0 : alap;
+}
+
+int egesz(const IniAllomany& ini, const char* sz, const char* k, int alap)
+{
+    bool ok = false;
+    const int i = ini.olvas(QLatin1String(sz), QLatin1String(k)).trimmed().toInt(&ok);
+    return ok ? i : alap;
+}
+
+double szam(const IniAllomany& ini, const char* sz, const char* k, double alap)
+{
+    QString s = ini.olvas(QLatin1String(sz), QLatin1String(k)).trimmed();
+    s.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double d = s.toDouble(&ok);
+    return ok ? d : alap;
+}
+
+} // namespace
+
+void BeallIniOlvas(TBeall& b)
+{
+    const IniAllomany ini(IniFajl());
+    b.Peldany = egesz(ini, "Blokk", "Peldany", 1);
+    b.KonyhaBlokkFontSize = egesz(ini, "KonyhaBlokk", "KonyhaBlokkFontSize", 8);
+    b.KonyhaBlokk60FontSize = egesz(ini, "KonyhaBlokk", "KonyhaBlokk60FontSize", 6);
+    b.PenzFormatum = ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("PenzFormatum"),
+                               QStringLiteral("### ### ##0"));
+    b.DbFormatum = ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("DbFormatum"),
+                             QStringLiteral("### ### ##0"));
+    b.IdoSzinkron = logikai(ini, "Alapertek", "IdoSzinkron", false);
+    b.TeljesKep = logikai(ini, "Alapertek", "TeljesKep", true);
+    b.SPrint = logikai(ini, "Alapertek", "SPrint", false);
+    b.mert = egesz(ini, "Alapertek", "mert", 0);
+    b.BetuMeret = egesz(ini, "Alapertek", "BetuMeret", 9);
+    b.TulCim = ini.olvas(QStringLiteral("Tulajdonos"), QStringLiteral("TulCim"));
+    b.TulTel = ini.olvas(QStringLiteral("Tulajdonos"), QStringLiteral("TulTel"));
+    b.Szorzo = szam(ini, "Valuta", "Szorzo", 250);
+}
+
+void BeallIniIr(const TBeall& b)
+{
+    IniAllomany ini(IniFajl());
+    auto ir = [&](const char* sz, const char* k, const QString& v) {
+        ini.ir(QLatin1String(sz), QLatin1String(k), v);
+    };
+    auto irL = [&](const char* sz, const char* k, bool v) {
+        ir(sz, k, v ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    ir("Tulajdonos", "Tulajdonos", b.tulajdonos);
+    ir("Tulajdonos", "TulCim", b.TulCim);
+    ir("Tulajdonos", "TulTel", b.TulTel);
+    ir("Blokk", "Peldany", QString::number(b.Peldany));
+    ir("Alapertek", "PenzFormatum", b.PenzFormatum);
+    ir("Alapertek", "DbFormatum", b.DbFormatum);
+    irL("Alapertek", "IdoSzinkron", b.IdoSzinkron);
+    irL("Alapertek", "TeljesKep", b.TeljesKep);
+    irL("Alapertek", "SPrint", b.SPrint);
+    ir("Alapertek", "mert", QString::number(b.mert));
+    ir("Alapertek", "BetuMeret", QString::number(b.BetuMeret));
+    ir("Valuta", "Szorzo", QString::number(b.Szorzo, 'g', 15));
+    ini.ment();
+}
+
+void BeallitRekordOlvas(TBeall& b)
+{
+    QSqlQuery q = SqlNyit(QStringLiteral("SELECT * FROM beallit;"));
+    const bool van = q.next();
+    const QSqlRecord r = q.record();
+    auto v = [&](const char* mezo) {
+        const int i = r.indexOf(QLatin1String(mezo));
+        return (van && i >= 0) ? q.value(i) : QVariant();
+    };
+    auto flag = [&](const char* m) { return IgenE(v(m)); };
+    auto num = [&](const char* m) { return v(m).isNull() ? 0.0 : v(m).toDouble(); };
+    auto egeszM = [&](const char* m) { return v(m).isNull() ? 0 : v(m).toInt(); };
+    auto szov = [&](const char* m) { return v(m).isNull() ? QString() : v(m).toString(); };
+
+    b.blokknyomtat = flag("blokknyomtat");
+    b.konyhablokknyomtat = flag("konyhablokknyomtat");
+    b.vanbeleptetes = flag("vanbeleptetes");
+    b.vanfigyelmeztetes = flag("vanfigyelmeztetes");
+    b.osszeglatszik = flag("osszeglatszik");
+    b.bonuszcikkazon = egeszM("bonuszcikkazon");
+    b.elobbnyomkep = flag("elobbnyomkep");
+    b.csiliviliblokk = flag("csiliviliblokk");
+    b.keskenyblokk = flag("keskenyblokk");
+    b.udvozletszoveg = szov("udvozletszoveg");
+    b.udvozletszoveg2 = szov("udvozletszoveg2");
+    b.afa1 = num("afa1");
+    b.afa2 = num("afa2");
+    b.afa3 = num("afa3");
+    b.muszakdb = egeszM("muszakdb");
+    b.stornojelszo = szov("stornojelszo");
+    b.kisadagar = num("kisadagar");
+    b.vanadossag = flag("vanadossag");
+    b.vanvaluta = flag("vanvaluta");
+    b.mutatafa = flag("mutatafa");
+    b.kedvsor = egeszM("kedvsor");
+    b.szervsor = egeszM("szervsor");
+    b.kedvnevhez = flag("kedvnevhez");
+    b.vanszervizjelszo = flag("vanszervizjelszo");
+    b.szervizjelszo = szov("szervizjelszo");
+}
+
+void TulajdonosRekordOlvas(TBeall& b)
+{
+    QSqlQuery q = SqlNyit(QStringLiteral("SELECT * FROM tulajdonos;"));
+    const bool van = q.next();
+    const QSqlRecord r = q.record();
+    auto szov = [&](const char* m) {
+        const int i = r.indexOf(QLatin1String(m));
+        return (van && i >= 0 && !q.value(i).isNull()) ? q.value(i).toString() : QString();
+    };
+    b.tulajdonos = szov("tulajdonos");
+    b.TulCim = szov("irsz") + QLatin1Char(' ') + szov("varos") + QLatin1String(", ") + szov("cim");
+    b.irszvaros = szov("irsz") + QLatin1Char(' ') + szov("varos");
+    b.cim = szov("cim");
+    b.TulTel = szov("telefon");
+}
