@@ -1,0 +1,35 @@
+#pragma once
+
+// One row of `felhasznalo` as the user editor edits it, and the statements
+// that read, save and delete it. Server errors are raised as DbHiba.
+
+#include <QString>
+
+struct TFelhasznaloAdat {
+    QString felhasznalo;     // the login code, key
+    QString felhasznalo_nev; // display name
+    QString jelszo;          // plain text, case-sensitive; empty = NULL
+    bool jelszoNull = true;  // the stored password is NULL
+    bool rendszergazda = false;
+    bool torzsszerkeszt = false;
+    bool napzar = false;
+    bool nyomtathat = false;
+    bool bevetelezes = false;
+    bool selejtezes = false;
+    bool kiadas = false;
+    bool kasszanez = false;
+    bool kedvezmenytadhat = false;
+};
+
+// A new user: no code, no password, every right off.
+TFelhasznaloAdat FelhasznaloUj();
+// The row with the given code; `talalt` tells whether it exists.
+TFelhasznaloAdat FelhasznaloOlvas(const QString& kod, bool* talalt = nullptr);
+// The editor's checks before saving: "Hiányos adat megadás" for a missing
+// password, "Hibás jelszó megadás" when the repeat differs; empty when fine.
+QString FelhasznaloEllenoriz(const TFelhasznaloAdat& adat, const QString& jelszoIsmet);
+// Inserts the row (`eredetiKod` empty) or updates the row stored under
+// `eredetiKod` (its code may change). An empty code or name is written as
+// NULL, so the server refuses a missing code.
+void FelhasznaloMent(const TFelhasznaloAdat& adat, const QString& eredetiKod);
+void FelhasznaloTorol(const QString& kod);
