@@ -342,7 +342,9 @@ CREATE TABLE IF NOT EXISTS pincer (
 
 -- Order lines of the business day in progress: open and settled bills until
 -- the shift is closed. `nyomtatva` marks the lines already sent to the
--- work-station printers.
+-- work-station printers; `konyvelve` the lines whose recipe consumption has
+-- been debited from stock, so that a settlement repeated after a failure
+-- never debits a line twice.
 CREATE TABLE IF NOT EXISTS rendelma (
   rendelesazon INT NOT NULL AUTO_INCREMENT,
   rendeles INT NOT NULL DEFAULT 0,
@@ -358,6 +360,7 @@ CREATE TABLE IF NOT EXISTS rendelma (
   storno INT NOT NULL DEFAULT 0,
   megjegyzes VARCHAR(100) DEFAULT NULL,
   nyomtatva CHAR(1) NOT NULL DEFAULT 'N',
+  konyvelve CHAR(1) NOT NULL DEFAULT 'N',
   rogzitve DATETIME DEFAULT CURRENT_TIMESTAMP,
   PRIMARY KEY (rendelesazon),
   KEY nyitott (asztal, fizetve, torolve),
@@ -382,6 +385,7 @@ CREATE TABLE IF NOT EXISTS rendeles (
   storno INT NOT NULL DEFAULT 0,
   megjegyzes VARCHAR(100) DEFAULT NULL,
   nyomtatva CHAR(1) NOT NULL DEFAULT 'N',
+  konyvelve CHAR(1) NOT NULL DEFAULT 'N',
   rogzitve DATETIME DEFAULT CURRENT_TIMESTAMP,
   PRIMARY KEY (rendelesazon),
   KEY datum_muszak (datum, muszak),
@@ -446,4 +450,42 @@ CREATE TABLE IF NOT EXISTS ugyfel_ados (
   PRIMARY KEY (ugyfel_ados),
   KEY ugyfel_datum (ugyfel, datum),
   KEY datum (datum)
+) ENGINE=InnoDB DEFAULT CHARSET=latin2 COLLATE=latin2_hungarian_ci;
+
+-- ---------------------------------------------------------------------------
+-- Bookkeeping of the stock procedures (eljarasok_keszlet.sql). The program
+-- never names these tables; only the procedures write them.
+-- ---------------------------------------------------------------------------
+
+-- Stock count corrections written by sp_keszletmodosit and listed by
+-- sp_karton: one row per holder whose counted quantity differed from its
+-- stock (old quantity, counted quantity, difference = new - old, user).
+CREATE TABLE IF NOT EXISTS karton (
+  karton INT NOT NULL AUTO_INCREMENT,
+  gyujto INT NOT NULL DEFAULT 0,
+  regidb DOUBLE DEFAULT NULL,
+  ujdb DOUBLE DEFAULT NULL,
+  db DOUBLE NOT NULL DEFAULT 0,
+  felhasznalo VARCHAR(20) DEFAULT NULL,
+  rogzitve DATETIME DEFAULT CURRENT_TIMESTAMP,
+  PRIMARY KEY (karton),
+  KEY gyujto (gyujto),
+  KEY rogzitve (rogzitve)
+) ENGINE=InnoDB DEFAULT CHARSET=latin2 COLLATE=latin2_hungarian_ci;
+
+-- Purchase price changes made by posting an intake (sp_mozgkonyvel): the
+-- holder's price before (regiar) and after (ujar). A reversal of the intake
+-- (sp_mozgkonyvelstorno) marks its rows `visszavonva` and puts the old price
+-- back where the intake's price is still the current one.
+CREATE TABLE IF NOT EXISTS arvaltozas (
+  arvaltozas INT NOT NULL AUTO_INCREMENT,
+  gyujto INT NOT NULL DEFAULT 0,
+  mozgas INT NOT NULL DEFAULT 0,
+  regiar DOUBLE DEFAULT NULL,
+  ujar DOUBLE DEFAULT NULL,
+  visszavonva CHAR(1) NOT NULL DEFAULT 'N',
+  rogzitve DATETIME DEFAULT CURRENT_TIMESTAMP,
+  PRIMARY KEY (arvaltozas),
+  KEY gyujto (gyujto),
+  KEY mozgas (mozgas)
 ) ENGINE=InnoDB DEFAULT CHARSET=latin2 COLLATE=latin2_hungarian_ci;
