@@ -1,0 +1,137 @@
+#include "AblakKezelo.h"
+
+#include "Mappak.h"
+#include "SegedUI.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QWidget>
+#include <stdexcept>
+
+AblakKezelo::AblakKezelo(QWidget* ablak, bool meretezheto, bool enterLep)
+    : QObject(ablak)
+    , m_ablak(ablak)
+    , m_meretezheto(meretezheto)
+    , m_enterLep(enterLep)
+{
+    setObjectName(QStringLiteral("AblakKezelo"));
+    // Key presses reach the focused control, not the window: Enter needs an
+    // application filter. It sees the window's own events as well.
+    if (enterLep)
+        qApp->installEventFilter(this);
+    else
+        ablak->installEventFilter(this);
+}
+
+AblakKezelo* AblakKezelo::kezelo(const QWidget* ablak)
+{
+    return ablak ? ablak->findChild<AblakKezelo*>(QStringLiteral("AblakKezelo"),
+                                                  Qt::FindDirectChildrenOnly)
+                 : nullptr;
+}
+
+bool AblakKezelo::eventFilter(QObject* obj, QEvent* e)
+{
+    if (!m_ablak)
+        return false;
+    switch (e->type()) {
+    case QEvent::Show:
+        // Both filter routes may report the same event; the flags keep it
+        // to one restore and one save.
+        if (obj == m_ablak && !e->spontaneous())
+            megjelent();
+        break;
+    case QEvent::Hide:
+        if (obj == m_ablak && !e->spontaneous())
+            elrejtve();
+        break;
+    case QEvent::KeyPress:
+        if (m_enterLep && obj->isWidgetType()) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            const auto mod = k->modifiers() & ~Qt::KeypadModifier;
+            if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && mod == Qt::NoModifier)
+                return enterLepes(static_cast<QWidget*>(obj));
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void AblakKezelo::megjelent()
+{
+    m_lathato = true;
+    if (m_helyreallitva)
+        return;
+    m_helyreallitva = true;
+    FormForditas(m_ablak);
+
+    const QString szakasz = m_ablak->objectName();
+    if (szakasz.isEmpty() || IniFajl().isEmpty())
+        return;
+    try {
+        if (m_meretezheto) {
+            int bal = 0, fent = 0;
+            int szeles = m_ablak->width(), magas = m_ablak->height();
+            MeretOlvas(szakasz, bal, fent, szeles, magas);
+            m_ablak->resize(szeles, magas);
+            m_ablak->move(bal, fent);
+        } else {
+            int bal = 10, fent = 10;
+            HelyOlvas(szakasz, bal, fent);
+            // A position saved on a larger desktop must not put the dialog
+            // out of sight.
+            const QRect m = MunkaTerulet();
+            const QRect r = MeretIllesztes(QRect(QPoint(bal, fent), m_ablak->size()), m.right() + 1,
+                                           m.bottom() + 1);
+            m_ablak->move(r.topLeft());
+        }
+    } catch (const std::exception&) {
+        // An unreadable INI file leaves the window where Qt put it.
+    }
+}
+
+void AblakKezelo::elrejtve()
+{
+    if (!m_lathato)
+        return;
+    m_lathato = false;
+    const QString szakasz = m_ablak->objectName();
+    if (szakasz.isEmpty() || IniFajl().isEmpty())
+        return;
+    try {
+        if (m_meretezheto) {
+            const QRect g = m_ablak->isMaximized() || m_ablak->isMinimized()
+                                ? m_ablak->normalGeometry()
+                                : QRect(m_ablak->pos(), m_ablak->size());
+            MeretIr(szakasz, g.x(), g.y(), g.width(), g.height());
+        } else {
+            HelyIr(szakasz, m_ablak->x(), m_ablak->y());
+        }
+    } catch (const std::runtime_error&) {
+        // A read-only INI file costs the saved position, not the window.
+    }
+}
+
+bool AblakKezelo::enterLepes(QWidget* w)
+{
+    if (w->window() != m_ablak || !w->isEnabled())
+        return false;
+    const bool lep = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
+                     || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)
+                     || qobject_cast<QAbstractSpinBox*>(w);
+    if (!lep)
+        return false;
+    // The same as Tab: Qt's focus chain with its focus proxies and radio
+    // groups.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &tab);
+    return true;
+}

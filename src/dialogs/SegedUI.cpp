@@ -1,0 +1,133 @@
+#include "SegedUI.h"
+
+#include "AblakKezelo.h"
+#include "Beall.h"
+#include "FokuszSzinezo.h"
+#include "KiemeltOszlopDelegate.h"
+#include "KozosDB.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTableView>
+
+QColor KiemeloSzin()
+{
+    return QColor(255, 255, 185);
+}
+
+QColor FokuszSzin()
+{
+    return QColor(166, 202, 240);
+}
+
+QColor KijeloltSzin()
+{
+    return QColor(0, 128, 192);
+}
+
+void AlkalmazasStilus(QApplication& app)
+{
+    // Once per application, however often it is called.
+    if (app.findChild<FokuszSzinezo*>(QString(), Qt::FindDirectChildrenOnly))
+        return;
+    app.installEventFilter(new FokuszSzinezo(&app));
+}
+
+void AblakBeallit(QWidget* ablak, bool meretezheto, bool enterLep)
+{
+    if (!ablak || AblakKezelo::kezelo(ablak))
+        return;
+    if (Beall.BetuMeret > 0) {
+        QFont f = ablak->font();
+        f.setPointSize(Beall.BetuMeret);
+        ablak->setFont(f);
+    }
+    new AblakKezelo(ablak, meretezheto, enterLep);
+}
+
+void OszlopKiemel(QTableView* racs, int oszlop)
+{
+    if (!racs)
+        return;
+    racs->setProperty("kiemeltOszlop", oszlop);
+    QAbstractItemDelegate* d = racs->itemDelegate();
+    // Only Qt's own default delegate is replaced; a window's own delegate
+    // derives from KiemeltOszlopDelegate to get the highlight.
+    if (!qobject_cast<KiemeltOszlopDelegate*>(d)
+        && (!d || d->metaObject() == &QStyledItemDelegate::staticMetaObject)) {
+        racs->setItemDelegate(new KiemeltOszlopDelegate(racs));
+        if (d && d->parent() == racs)
+            d->deleteLater();
+    }
+    racs->viewport()->update();
+}
+
+namespace {
+
+void feltolt(QComboBox* combo, const QString& sql, const QString& elso, bool adatmezo)
+{
+    if (!combo)
+        return;
+    // The query runs first: a server error leaves the combo box as it was.
+    QSqlQuery q = SqlNyit(sql);
+    QStringList tetelek;
+    if (!elso.isEmpty())
+        tetelek << elso;
+    while (q.next())
+        tetelek << (q.value(0).isNull() ? QString() : q.value(0).toString());
+    q.finish();
+
+    const bool szerkesztheto = combo->isEditable();
+    const QString regiSzoveg = szerkesztheto ? combo->currentText() : QString();
+    combo->clear();
+    combo->addItems(tetelek);
+    if (szerkesztheto) {
+        // An editable combo box keeps its own text: adding items must not
+        // fill it with the first row.
+        combo->setCurrentIndex(-1);
+        if (adatmezo)
+            combo->setEditText(regiSzoveg);
+        else
+            combo->setEditText(elso);
+    } else {
+        combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+    }
+}
+
+} // namespace
+
+void ComboFeltolt(QComboBox* combo, const QString& sql, const QString& elso)
+{
+    feltolt(combo, sql, elso, false);
+}
+
+void DBComboFeltolt(QComboBox* combo, const QString& sql, const QString& elso)
+{
+    feltolt(combo, sql, elso, true);
+}
+
+void FormForditas(QWidget* ablak)
+{
+    if (!ablak || Beall.nyelv == 0)
+        return;
+    ablak->setWindowTitle(Forditas(ablak->windowTitle()));
+    for (QLabel* c : ablak->findChildren<QLabel*>())
+        c->setText(Forditas(c->text()));
+    for (QAbstractButton* g : ablak->findChildren<QAbstractButton*>())
+        g->setText(Forditas(g->text()));
+    for (QGroupBox* g : ablak->findChildren<QGroupBox*>())
+        g->setTitle(Forditas(g->title()));
+    for (QAction* a : ablak->findChildren<QAction*>())
+        a->setText(Forditas(a->text()));
+}
+
+QSize AtlagKarakterSzelesseg(const QFontMetrics& fm)
+{
+    const QString betuk = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return QSize(fm.horizontalAdvance(betuk) / 52, fm.height());
+}
