@@ -183,8 +183,8 @@ DELIMITER ;
 
 
 -- Stock count corrections recorded in the period (by the day they were
--- recorded): row number, time, user, the correction (new minus old
--- quantity) and the holder's name.
+-- recorded), in the order of recording: row number, time, user, the
+-- correction (new minus old quantity) and the holder's name.
 DROP PROCEDURE IF EXISTS sp_karton;
 DELIMITER $$
 CREATE PROCEDURE sp_karton(
@@ -200,7 +200,7 @@ BEGIN
     LEFT OUTER JOIN gyujto g ON (g.gyujto = k.gyujto)
    WHERE k.rogzitve >= pd1
      AND k.rogzitve < pd2 + INTERVAL 1 DAY
-   ORDER BY k.karton;
+   ORDER BY k.rogzitve, k.karton;
 END$$
 DELIMITER ;
 
