@@ -1,0 +1,40 @@
+// The raw spooler job through the Windows spooler: a level-1 document named
+// "VRDL" of data type "RAW", one page, the whole byte string in one write.
+
+#include "RawNyomtatas.h"
+
+#include <windows.h>
+#include <winspool.h>
+
+bool RawSpoolerNyomtat(const QString& nyomtato, const QByteArray& adat, QString* hiba)
+{
+    const auto hibaSzoveg = [&](const char* lepes) {
+        if (hiba)
+            *hiba = QStringLiteral("%1: %2 (%3)").arg(nyomtato, QString::fromLatin1(lepes)).arg(GetLastError());
+    };
+    std::wstring nev = nyomtato.toStdWString();
+    HANDLE h = nullptr;
+    if (!OpenPrinterW(nev.data(), &h, nullptr)) {
+        hibaSzoveg("OpenPrinter");
+        return false;
+    }
+    wchar_t dokNev[] = L"VRDL";
+    wchar_t tipus[] = L"RAW";
+    DOC_INFO_1W doc{dokNev, nullptr, tipus};
+    bool ok = StartDocPrinterW(h, 1, reinterpret_cast<LPBYTE>(&doc)) != 0;
+    if (!ok) {
+        hibaSzoveg("StartDocPrinter");
+        ClosePrinter(h);
+        return false;
+    }
+    DWORD irt = 0;
+    ok = StartPagePrinter(h)
+        && WritePrinter(h, const_cast<char*>(adat.constData()), DWORD(adat.size()), &irt)
+        && irt == DWORD(adat.size());
+    if (!ok)
+        hibaSzoveg("WritePrinter");
+    EndPagePrinter(h);
+    EndDocPrinter(h);
+    ClosePrinter(h);
+    return ok;
+}
