@@ -77,11 +77,15 @@ void AblakKezelo::megjelent()
     if (szakasz.isEmpty() || IniFajl().isEmpty())
         return;
     try {
+        // Left/Top are the outer corner, Width/Height the outer size (with
+        // the frame), so that fitting into the work area counts the frame.
+        const QSize keret = m_ablak->frameGeometry().size() - m_ablak->size();
         if (m_meretezheto) {
             int bal = 0, fent = 0;
-            int szeles = m_ablak->width(), magas = m_ablak->height();
+            int szeles = m_ablak->width() + keret.width();
+            int magas = m_ablak->height() + keret.height();
             MeretOlvas(szakasz, bal, fent, szeles, magas);
-            m_ablak->resize(szeles, magas);
+            m_ablak->resize(szeles - keret.width(), magas - keret.height());
             m_ablak->move(bal, fent);
         } else {
             int bal = 10, fent = 10;
@@ -89,8 +93,8 @@ void AblakKezelo::megjelent()
             // A position saved on a larger desktop must not put the dialog
             // out of sight.
             const QRect m = MunkaTerulet();
-            const QRect r = MeretIllesztes(QRect(QPoint(bal, fent), m_ablak->size()), m.right() + 1,
-                                           m.bottom() + 1);
+            const QRect r = MeretIllesztes(QRect(QPoint(bal, fent), m_ablak->size() + keret),
+                                           m.right() + 1, m.bottom() + 1);
             m_ablak->move(r.topLeft());
         }
     } catch (const std::exception&) {
@@ -108,9 +112,16 @@ void AblakKezelo::elrejtve()
         return;
     try {
         if (m_meretezheto) {
-            const QRect g = m_ablak->isMaximized() || m_ablak->isMinimized()
-                                ? m_ablak->normalGeometry()
-                                : QRect(m_ablak->pos(), m_ablak->size());
+            QRect g = m_ablak->frameGeometry();
+            if (m_ablak->isMaximized() || m_ablak->isMinimized()) {
+                // The normal geometry is the inner one; add the frame.
+                const QRect n = m_ablak->normalGeometry();
+                const QMargins k(m_ablak->geometry().left() - g.left(),
+                                 m_ablak->geometry().top() - g.top(),
+                                 g.right() - m_ablak->geometry().right(),
+                                 g.bottom() - m_ablak->geometry().bottom());
+                g = n.marginsAdded(k);
+            }
             MeretIr(szakasz, g.x(), g.y(), g.width(), g.height());
         } else {
             HelyIr(szakasz, m_ablak->x(), m_ablak->y());
@@ -129,9 +140,10 @@ bool AblakKezelo::enterLepes(QWidget* w)
                      || qobject_cast<QAbstractSpinBox*>(w);
     if (!lep)
         return false;
-    // The same as Tab: Qt's focus chain with its focus proxies and radio
-    // groups.
+    // The same as Tab pressed on the window (Qt's focus chain with its focus
+    // proxies and radio groups); sent to the window, not the control, which
+    // may use Tab itself (the sections of a date edit).
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &tab);
+    QCoreApplication::sendEvent(m_ablak, &tab);
     return true;
 }

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 Tfrm_Eredmeny::Tfrm_Eredmeny(QWidget* szulo)
@@ -61,14 +62,22 @@ void Tfrm_Eredmeny::sorHozzaad(const QString& sor)
     m_memo->appendPlainText(sor);
 }
 
+void Tfrm_Eredmeny::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous())
+        return;
+    QScreen* kepernyo = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!kepernyo)
+        return;
+    QRect r = frameGeometry();
+    r.moveCenter(kepernyo->availableGeometry().center());
+    move(r.topLeft());
+}
+
 void EredmenyMutat(const QStringList& sorok, QWidget* szulo)
 {
     Tfrm_Eredmeny d(szulo);
     d.sorokBeallit(sorok);
-    if (QScreen* kepernyo = QGuiApplication::primaryScreen()) {
-        QRect r(QPoint(0, 0), d.size());
-        r.moveCenter(kepernyo->availableGeometry().center());
-        d.move(r.topLeft());
-    }
     d.exec();
 }

@@ -21,6 +21,10 @@ public:
     QPlainTextEdit* memo() const { return m_memo; }
     QPushButton* bezarGomb() const { return m_bezar; }
 
+protected:
+    // Centred on the desktop each time it is shown.
+    void showEvent(QShowEvent* e) override;
+
 private:
     QPlainTextEdit* m_memo;
     QPushButton* m_bezar;

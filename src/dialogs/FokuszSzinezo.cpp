@@ -18,7 +18,7 @@ QPointer<QWidget> g_szinezett;
 const char* const jelzo = "fokuszSzinezve";
 const char* const eredetiPaletta = "fokuszEredetiPaletta";
 const char* const sajatPaletta = "fokuszSajatPaletta";
-const char* const ujMaszk = "fokuszUjMaszk";
+const char* const ujPaletta = "fokuszUjPaletta";
 
 } // namespace
 
@@ -80,7 +80,7 @@ void FokuszSzinezo::kiemel(QWidget* w)
     if (qobject_cast<QComboBox*>(w))
         p.setColor(QPalette::Button, FokuszSzin());
     w->setPalette(p);
-    w->setProperty(ujMaszk, QVariant::fromValue<qulonglong>(w->palette().resolveMask()));
+    w->setProperty(ujPaletta, QVariant::fromValue(w->palette()));
     w->setProperty(jelzo, true);
 }
 
@@ -90,8 +90,9 @@ void FokuszSzinezo::visszaallit(QWidget* w)
         return;
     const QPalette eredeti = w->property(eredetiPaletta).value<QPalette>();
     const bool sajat = w->property(sajatPaletta).toBool();
-    const bool valtozatlan =
-        w->property(ujMaszk).toULongLong() == qulonglong(w->palette().resolveMask());
+    const QPalette most = w->palette();
+    const QPalette sajatunk = w->property(ujPaletta).value<QPalette>();
+    const bool valtozatlan = sajatunk == most && sajatunk.resolveMask() == most.resolveMask();
     if (valtozatlan) {
         // Back to the widget's own or the inherited colours.
         w->setPalette(sajat ? eredeti : QPalette());
