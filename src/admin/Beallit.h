@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <functional>
 
+class QBoxLayout;
 class QCheckBox;
 class QLineEdit;
 class QTabWidget;
@@ -35,14 +36,16 @@ public:
     QString cikkNev(int sor) const;
 
 private:
-    void felepit();
-    void kiolvas();
-    bool ment();
     QWidget* altalanosLap();
     QWidget* nyomtatasLap();
     QWidget* jelszoLap();
     QWidget* erintoLap();
-    QWidget* gombSor(QWidget* lap);
+    void gombSor(QWidget* lap, QBoxLayout* elrendezes);
+    QCheckBox* jelolo(QWidget* szulo, const QString& felirat, const char* nev);
+    QLineEdit* szerkeszto(QWidget* szulo, const char* nev, int hossz = 0, bool jelszo = false);
+    // Reads the controls into the row; false (with the error shown and the
+    // control focused) when a number does not convert.
+    bool kiolvas(TBeallitSor& sor);
     void okKattint();
 
     TBeallitSor m_sor;

@@ -29,10 +29,16 @@ public:
     QString szamlalo() const;
     // The code of the current row; empty when there is none.
     QString aktualisKod() const;
-    // Re-reads the list and moves to the row with the given code.
-    void frissit(const QString& kod = {});
+    // Re-reads the list and moves to the row with the given code (a null
+    // code keeps the current row's position). Throws DbHiba.
+    void frissit(const QString& kod = QString());
 
 private:
+    void uj();
+    void szerkeszt();
+    void torol();
+    void szamlaloFrissit();
+
     QTableView* m_grid = nullptr;
     QSqlQueryModel* m_modell = nullptr;
     QLabel* m_szamlalo = nullptr;
@@ -40,6 +46,7 @@ private:
     QAction* m_aSzerkeszt = nullptr;
     QAction* m_aTorol = nullptr;
     QAction* m_aBezar = nullptr;
+    int m_rendezo = 0; // the column the list is sorted by
 };
 
 // The user list window, modal.

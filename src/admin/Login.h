@@ -28,6 +28,9 @@ public:
     QPushButton* btnMegsem() const { return m_btnMegsem; }
     QPushButton* btnUjJelszo() const { return m_btnUjJelszo; }
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     void okKattint();
     void ujJelszoKattint();

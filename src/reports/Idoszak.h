@@ -24,17 +24,24 @@ public:
     QDateEdit* eAlso() const { return m_eAlso; }
     QDateEdit* eFelso() const { return m_eFelso; }
 
-    // The workstation's date the presets start from (tests fix it).
+    // The day the presets start from; an invalid date (the default) means
+    // the workstation's date at the time of the click.
     void setMa(const QDate& ma) { m_ma = ma; }
 
-protected:
-    bool eventFilter(QObject* obj, QEvent* e) override;
+    // The preset buttons, top to bottom: "Csak a mai nap", "Ez a hét",
+    // "Ez a hónap", "Múlt hónap", "Idén".
+    QPushButton* eloreGomb(int i) const { return m_eloreGombok[i]; }
+    QPushButton* btnOK() const { return m_btnOK; }
+    QPushButton* btnMegsem() const { return m_btnMegsem; }
 
 private:
     void elore(int fajta);
 
     QDateEdit* m_eAlso = nullptr;
     QDateEdit* m_eFelso = nullptr;
+    QPushButton* m_btnOK = nullptr;
+    QPushButton* m_btnMegsem = nullptr;
+    QPushButton* m_eloreGombok[5] = {};
     QDate m_ma;
 };
 
