@@ -1,0 +1,39 @@
+#pragma once
+
+// The first-run dialog: a workstation without any known database enters its
+// first connection here; it is tested before it can be accepted.
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+class Tfrm_Init : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Tfrm_Init(QWidget* szulo = nullptr);
+
+    // The plain six-field connection string of the entered values.
+    QString kapcsolatSzoveg() const;
+    // Tests the entered values; true on success (and "Rendben" enabled).
+    bool tesztel();
+
+    QLineEdit* eKiszolgalo = nullptr;
+    QLineEdit* eFelhasznalo = nullptr;
+    QLineEdit* eJelszo = nullptr;
+    QLineEdit* eAdatbazis = nullptr;
+    QLineEdit* eNev = nullptr;
+    QLineEdit* ePort = nullptr;
+    QPushButton* btnTeszt = nullptr;
+    QPushButton* btnRendben = nullptr;
+    QPushButton* btnMegsem = nullptr;
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* e) override;
+};
+
+// Asks for the first connection. On OK the plain string becomes Beall.ConStr
+// and is written scrambled as "ConStr1" of the INI file; returns true then.
+bool AdatbazisInit(QWidget* szulo = nullptr);
