@@ -296,6 +296,7 @@ BEGIN
   DECLARE vnyito DOUBLE DEFAULT 0;
   DECLARE vnap DATE DEFAULT NULL;
   DECLARE vpincer INT DEFAULT 0;
+  DECLARE vtip CHAR(1) CHARACTER SET latin2 COLLATE latin2_hungarian_ci DEFAULT NULL;
   DECLARE CONTINUE HANDLER FOR NOT FOUND SET vnyito = 0;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION
   BEGIN
@@ -305,7 +306,9 @@ BEGIN
     RESIGNAL;
   END;
 
-  IF NOT EXISTS (SELECT 1 FROM cassatip WHERE cassatip = ptip) THEN
+  -- the kind as the cassatip table spells it ('f' is taken as 'F')
+  SET vtip = (SELECT cassatip FROM cassatip WHERE cassatip = ptip LIMIT 1);
+  IF vtip IS NULL THEN
     SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'Ismeretlen pénzmozgás típus.';
   END IF;
   IF CHAR_LENGTH(pszoveg) > 50 THEN
@@ -324,7 +327,7 @@ BEGIN
   -- the lock on the last entry keeps two entries from taking one balance
   SELECT zaro INTO vnyito FROM cassa ORDER BY cassa DESC LIMIT 1 FOR UPDATE;
   INSERT INTO cassa (cassatip, datum, ido, pincer, asztal, osszeg, nyito, zaro, szoveg, rogzitve)
-    VALUES (ptip, vnap, CURTIME(), vpincer, pasztal, posszeg, COALESCE(vnyito, 0),
+    VALUES (vtip, vnap, CURTIME(), vpincer, pasztal, posszeg, COALESCE(vnyito, 0),
             COALESCE(vnyito, 0) + posszeg, pszoveg, NOW());
   COMMIT;
 END$$
@@ -703,8 +706,8 @@ CREATE PROCEDURE sp_nyelv(
   IN pnyelv INT)
 BEGIN
   SELECT
-    CAST('' AS CHAR(50)) AS nyelv,
-    CAST('' AS CHAR(255)) AS nyelv2
+    CAST('' AS CHAR(50) CHARACTER SET latin2) COLLATE latin2_hungarian_ci AS nyelv,
+    CAST('' AS CHAR(255) CHARACTER SET latin2) COLLATE latin2_hungarian_ci AS nyelv2
   FROM DUAL
   WHERE 1 = 0;
 END$$

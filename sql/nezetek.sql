@@ -10,10 +10,11 @@
 -- has none). The main window relies on this for vw_asztal and vw_asztalossz,
 -- the turnover browser for vw_forglista1/vw_forglistama1.
 --
--- Text constants that meet latin2 columns are converted explicitly
+-- Computed text columns and text constants are converted explicitly
 -- (CONVERT(... USING latin2) COLLATE latin2_hungarian_ci): a view keeps the
 -- character set of the connection that created it, and the server refuses
 -- to mix that, or latin2's default collation, with the Hungarian columns.
+-- So every text column of these views is latin2_hungarian_ci.
 --
 -- Every view is CREATE OR REPLACE, so the script can be loaded again.
 
@@ -87,7 +88,7 @@ SELECT
   u.rendeles
 FROM (
   SELECT
-    'a' AS sor,
+    CONVERT('a' USING latin2) COLLATE latin2_hungarian_ci AS sor,
     1 AS sorrend,
     CAST(r.rendelesazon AS SIGNED) AS rendelesazon,
     r.asztal,
@@ -115,14 +116,15 @@ FROM (
   WHERE (r.fizetve = 'N') AND (r.torolve = 'N')
   UNION ALL
   SELECT
-    'c', 2, NULL, o.asztal, a.asztal_nev, NULL, NULL, NULL, NULL, NULL,
+    CONVERT('c' USING latin2) COLLATE latin2_hungarian_ci, 2, NULL, o.asztal, a.asztal_nev, NULL, NULL, NULL, NULL, NULL,
     CONVERT('' USING latin2) COLLATE latin2_hungarian_ci, 0
   FROM vw_asztalossz2 o
     LEFT OUTER JOIN asztal a ON (o.asztal = a.asztal)
   UNION ALL
   SELECT
-    'b', 3, 0, o.asztal, a.asztal_nev, NULL, CONVERT('Összesen' USING latin2) COLLATE latin2_hungarian_ci, NULL, NULL,
-    o.osszar, CONVERT('' USING latin2) COLLATE latin2_hungarian_ci, 0
+    CONVERT('b' USING latin2) COLLATE latin2_hungarian_ci, 3, 0, o.asztal, a.asztal_nev, NULL,
+    CONVERT('Összesen' USING latin2) COLLATE latin2_hungarian_ci, NULL, NULL, o.osszar,
+    CONVERT('' USING latin2) COLLATE latin2_hungarian_ci, 0
   FROM vw_asztalossz2 o
     LEFT OUTER JOIN asztal a ON (o.asztal = a.asztal)
 ) u
@@ -263,16 +265,18 @@ SELECT
   SUM(x.osszar) AS ar
 FROM (
   SELECT
-    CONCAT(LPAD(HOUR(r.rogzitve), 2, '0'), '-', LPAD(HOUR(r.rogzitve) + 1, 2, '0')) AS ora,
-    CAST(WEEKDAY(r.datum) AS CHAR(1)) AS nap,
+    CONVERT(CONCAT(LPAD(HOUR(r.rogzitve), 2, '0'), '-', LPAD(HOUR(r.rogzitve) + 1, 2, '0'))
+            USING latin2) COLLATE latin2_hungarian_ci AS ora,
+    CONVERT(WEEKDAY(r.datum) USING latin2) COLLATE latin2_hungarian_ci AS nap,
     r.datum,
     r.db * r.ar AS osszar
   FROM rendeles r
   WHERE (r.fizetve = 'I') AND (r.torolve = 'N') AND (r.rogzitve IS NOT NULL)
   UNION ALL
   SELECT
-    CONCAT(LPAD(HOUR(r.rogzitve), 2, '0'), '-', LPAD(HOUR(r.rogzitve) + 1, 2, '0')),
-    CAST(WEEKDAY(r.datum) AS CHAR(1)),
+    CONVERT(CONCAT(LPAD(HOUR(r.rogzitve), 2, '0'), '-', LPAD(HOUR(r.rogzitve) + 1, 2, '0'))
+            USING latin2) COLLATE latin2_hungarian_ci,
+    CONVERT(WEEKDAY(r.datum) USING latin2) COLLATE latin2_hungarian_ci,
     r.datum,
     r.db * r.ar
   FROM rendelma r
