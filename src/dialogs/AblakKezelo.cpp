@@ -27,6 +27,8 @@ AblakKezelo::AblakKezelo(QWidget* ablak, bool meretezheto, bool enterLep)
         qApp->installEventFilter(this);
     else
         ablak->installEventFilter(this);
+    if (ablak->isVisible())
+        megjelent();
 }
 
 AblakKezelo* AblakKezelo::kezelo(const QWidget* ablak)

@@ -14,6 +14,7 @@ Tfrm_Combo::Tfrm_Combo(QWidget* szulo)
     : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Combo"));
+    AblakBeallit(this, false, false);
 
     m_felirat = new QLabel(this);
     m_felirat->setObjectName(QStringLiteral("lblFelirat"));
@@ -44,7 +45,6 @@ Tfrm_Combo::Tfrm_Combo(QWidget* szulo)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_megsem, &QPushButton::clicked, this, &QDialog::reject);
 
-    AblakBeallit(this, false, false);
     m_combo->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "SegedUI.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -31,16 +32,18 @@ QWidget* FokuszSzinezo::cel(QWidget* w)
 {
     if (!w)
         return nullptr;
+    QWidget* t = nullptr;
     if (qobject_cast<QLineEdit*>(w)) {
         QWidget* p = w->parentWidget();
-        if (qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p))
-            return p;
-        return w;
+        t = qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p) ? p : w;
+    } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)
+               || qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w)) {
+        t = w;
     }
-    if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)
-        || qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w))
-        return w;
-    return nullptr;
+    // The editors of grid cells keep the grid's look.
+    if (t && t->parentWidget() && qobject_cast<QAbstractItemView*>(t->parentWidget()->parentWidget()))
+        return nullptr;
+    return t;
 }
 
 bool FokuszSzinezo::eventFilter(QObject* obj, QEvent* e)

@@ -17,6 +17,9 @@ Tfrm_Inp::Tfrm_Inp(QWidget* szulo)
     : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Inp"));
+    // Enter accepts here (the default button), it does not move on. Called
+    // first so that the controls inherit the font size.
+    AblakBeallit(this, false, false);
 
     m_kerdes = new QLabel(this);
     m_kerdes->setObjectName(QStringLiteral("lblKerdes"));
@@ -56,8 +59,6 @@ Tfrm_Inp::Tfrm_Inp(QWidget* szulo)
     connect(m_ok, &QPushButton::clicked, this, &Tfrm_Inp::Ok);
     connect(m_megsem, &QPushButton::clicked, this, &QDialog::reject);
 
-    // Enter accepts here (the default button), it does not move on.
-    AblakBeallit(this, false, false);
     m_szam->setFocus();
 }
 

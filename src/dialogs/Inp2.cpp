@@ -16,6 +16,7 @@ Tfrm_Inp2::Tfrm_Inp2(QWidget* szulo)
     : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Inp2"));
+    AblakBeallit(this, false, false);
 
     m_kerdes = new QLabel(this);
     m_kerdes->setObjectName(QStringLiteral("lblKerdes"));
@@ -74,7 +75,6 @@ Tfrm_Inp2::Tfrm_Inp2(QWidget* szulo)
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
 
-    AblakBeallit(this, false, false);
     m_szam->setFocus();
 }
 

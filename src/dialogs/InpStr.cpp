@@ -32,6 +32,7 @@ Tfrm_InpStr::Tfrm_InpStr(QWidget* szulo)
     : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_InpStr"));
+    AblakBeallit(this, false, false);
 
     m_kerdes = new QLabel(this);
     m_kerdes->setObjectName(QStringLiteral("lblKerdes"));
@@ -69,7 +70,6 @@ Tfrm_InpStr::Tfrm_InpStr(QWidget* szulo)
     connect(m_megsem, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_lathato, &QCheckBox::toggled, this, [this](bool b) { lathatoValtozott(b); });
 
-    AblakBeallit(this, false, false);
     m_szoveg->setFocus();
 }
 

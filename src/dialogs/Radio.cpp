@@ -36,6 +36,7 @@ Tfrm_Radio::Tfrm_Radio(QWidget* szulo)
     : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Radio"));
+    AblakBeallit(this, false, false);
     m_csoport = new QGroupBox(this);
     m_csoport->setObjectName(QStringLiteral("rgValasztek"));
     new QVBoxLayout(m_csoport);
@@ -47,7 +48,6 @@ Tfrm_Radio::Tfrm_Radio(QWidget* szulo)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_megsem, &QPushButton::clicked, this, &QDialog::reject);
 
-    AblakBeallit(this, false, false);
     elrendez();
 }
 

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void inpErtek();
     void inpBeillesztes();
     void inpSzamOkEsMegsem();
+    void betuMeret();
     void inpSzamMaxElofeltoltes();
     void inpKorlat_data();
     void inpKorlat();
@@ -208,6 +209,30 @@ void TestBeviteli::inpSzamOkEsMegsem()
     QVERIFY(InpSzam(QStringLiteral("Ár"), QStringLiteral("Ár"), szam));
     QCOMPARE(szam, 99999999.0);
     QVERIFY(m_uzenetek.isEmpty());
+}
+
+void TestBeviteli::betuMeret()
+{
+    // The setting's font size reaches every control but the ones with a size
+    // of their own (the number edit, the log).
+    Beall.BetuMeret = 13;
+    Tfrm_Inp inp;
+    QCOMPARE(inp.kerdesCimke()->font().pointSize(), 13);
+    QCOMPARE(inp.okGomb()->font().pointSize(), 13);
+    QCOMPARE(inp.szamSzerkeszto()->font().pixelSize(), 15);
+    QVERIFY(inp.alsoCimke()->font().pointSizeF() < 13);
+    Tfrm_Inp2 inp2;
+    QCOMPARE(inp2.megjegyzesSzerkeszto()->font().pointSize(), 13);
+    Tfrm_InpStr str;
+    QCOMPARE(str.lathatoJelolo()->font().pointSize(), 13);
+    Tfrm_Combo combo;
+    QCOMPARE(combo.combo()->font().pointSize(), 13);
+    Tfrm_Radio radio;
+    radio.beallit(QStringLiteral("x"), {QStringLiteral("a")}, 0);
+    QCOMPARE(radio.gombok()[0]->font().pointSize(), 13);
+    Tfrm_Eredmeny eredmeny;
+    QCOMPARE(eredmeny.bezarGomb()->font().pointSize(), 13);
+    QCOMPARE(eredmeny.memo()->font().pixelSize(), 12);
 }
 
 void TestBeviteli::inpSzamMaxElofeltoltes()

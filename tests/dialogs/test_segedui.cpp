@@ -36,6 +36,7 @@ private Q_SLOTS:
     void fokuszSzin_data();
     void fokuszSzin();
     void fokuszSzinSajatPalettaMarad();
+    void fokuszSzinRacsSzerkesztoNem();
 
     void enterLep_data();
     void enterLep();
@@ -196,6 +197,20 @@ void TestSegedUI::fokuszSzinSajatPalettaMarad()
     QCOMPARE(a.szerk->palette().color(QPalette::Text), QColor(Qt::blue));
 }
 
+void TestSegedUI::fokuszSzinRacsSzerkesztoNem()
+{
+    QTableView v;
+    QStandardItemModel m(2, 2);
+    v.setModel(&m);
+    QVERIFY(aktival(&v));
+    v.setCurrentIndex(m.index(0, 0));
+    v.edit(m.index(0, 0));
+    auto* szerk = v.viewport()->findChild<QLineEdit*>();
+    QVERIFY(szerk);
+    QVERIFY(szerk->hasFocus());
+    QVERIFY(szerk->palette().color(QPalette::Base) != FokuszSzin());
+}
+
 // --- Enter moves on -------------------------------------------------------------
 
 namespace {
@@ -350,6 +365,15 @@ void TestSegedUI::meretVisszaEsMentes()
     w2.show();
     QCOMPARE(w2.pos(), QPoint(70, 80));
     QCOMPARE(w2.size(), QSize(500, 350));
+
+    // A window deleted while shown saves as well.
+    auto* w3 = new QWidget;
+    w3->setObjectName(QStringLiteral("frm_Lista"));
+    AblakBeallit(w3, true);
+    w3->show();
+    w3->move(90, 95);
+    delete w3;
+    QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Left")), QStringLiteral("90"));
 }
 
 void TestSegedUI::iniNelkulAlapHely()
