@@ -108,6 +108,7 @@ private Q_SLOTS:
     void mindentVagySemmit();
     void szovegekOdaVissza_data();
     void szovegekOdaVissza();
+    void latin2KivuliKarakter();
 };
 
 void TestKeszlet::initTestCase()
@@ -545,6 +546,23 @@ void TestKeszlet::szovegekOdaVissza()
     // The code of a copied item.
     SqlFuttat(QStringLiteral("CALL sp_ujcikkmasikbol(7,") + SqlIdez(szoveg) + QStringLiteral(");"));
     QCOMPARE(SqlSzoveg(QStringLiteral("SELECT cikkszam FROM cikkszam WHERE cikkazon=8;"), QString()), szoveg);
+}
+
+// A character the latin2 columns cannot hold is refused, not replaced.
+void TestKeszlet::latin2KivuliKarakter()
+{
+    const QString elotte = pillanatkep();
+    for (const QString& hivas : {QStringLiteral("CALL sp_ujmozgas('B', 'Ár 5 €', 'admin');"),
+                                 QStringLiteral("CALL sp_ujcikkmasikbol(7, 'FES€');"),
+                                 QStringLiteral("CALL sp_keszletmodosit('ad€');")}) {
+        try {
+            SqlFuttat(hivas);
+            QFAIL(qPrintable(hivas));
+        } catch (const DbHiba& h) {
+            QCOMPARE(h.kod(), 1366);
+        }
+    }
+    QCOMPARE(pillanatkep(), elotte);
 }
 
 QTEST_GUILESS_MAIN(TestKeszlet)
