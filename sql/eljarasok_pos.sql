@@ -21,8 +21,9 @@
 
 
 -- Appends an open line to the bill of a service point: pasztal, the waiter
--- (0 = the waiter assigned to the service point), item, unit price,
--- quantity, remark. The line gets the business day and shift of the open
+-- (0 = the waiter assigned to the service point), item (any number: the
+-- discount line of an unset discount item carries 0), unit price, quantity,
+-- remark. The line gets the business day and shift of the open
 -- shift; with no open shift the line is refused, since it could never be
 -- closed into the history. The line is not yet sent to the work-station
 -- printers (nyomtatva 'N') and its stock is not yet posted (konyvelve 'N').
@@ -237,8 +238,9 @@ DELIMITER ;
 -- not voided lines: each holder loses the sum of line quantity x recipe
 -- quantity. Only holders whose stock is tracked (kelldb 'I') change. Each
 -- line is posted once (konyvelve 'I'), so running it again after a failed
--- settlement debits only lines added since. Must run while the lines are
--- still open, before sp_fizet.
+-- settlement debits only lines added since; a posted line voided in the
+-- meantime is credited back. Must run while the lines are still open,
+-- before sp_fizet.
 DROP PROCEDURE IF EXISTS sp_keszletkonyvel;
 DELIMITER $$
 CREATE PROCEDURE sp_keszletkonyvel(
@@ -258,9 +260,21 @@ BEGIN
   SET vtranz = 1;
   SELECT COUNT(*) INTO vdarab
     FROM rendelma
-   WHERE asztal = pasztal AND fizetve = 'N' AND torolve = 'N' AND konyvelve = 'N'
+   WHERE asztal = pasztal AND fizetve = 'N'
+     AND ((torolve = 'N' AND konyvelve = 'N') OR (torolve = 'I' AND konyvelve = 'I'))
      FOR UPDATE;
   IF vdarab > 0 THEN
+    UPDATE gyujto g
+      INNER JOIN (SELECT cg.gyujto, SUM(r.db * cg.db) AS fogy
+                    FROM rendelma r
+                    INNER JOIN cikkgyujto cg ON (cg.cikkazon = r.cikkazon)
+                   WHERE r.asztal = pasztal AND r.fizetve = 'N' AND r.torolve = 'I'
+                     AND r.konyvelve = 'I'
+                   GROUP BY cg.gyujto) f ON (f.gyujto = g.gyujto)
+       SET g.db = g.db + f.fogy
+     WHERE g.kelldb = 'I';
+    UPDATE rendelma SET konyvelve = 'N'
+     WHERE asztal = pasztal AND fizetve = 'N' AND torolve = 'I' AND konyvelve = 'I';
     UPDATE gyujto g
       INNER JOIN (SELECT cg.gyujto, SUM(r.db * cg.db) AS fogy
                     FROM rendelma r

@@ -448,6 +448,11 @@ void TestEladas::cassaElutasit()
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM cassa;"), -1), 0);
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_cassaad('B',-1,100,") + SqlIdez(QString(50, QChar(0x150))) +
                      QStringLiteral(");")));
+    // A kind in lower case is stored as the kind table spells it.
+    POS_OK(SqlFuttat(QStringLiteral("CALL sp_cassaad('k',-1,-100,'x');")));
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CAST(cassatip AS BINARY) FROM cassa ORDER BY cassa DESC LIMIT 1;"),
+                       QString()),
+             QStringLiteral("K"));
 }
 
 void TestEladas::keszletReceptbol()
@@ -479,6 +484,16 @@ void TestEladas::keszletReceptbol()
                            QString::number(sztornozott),
                        QString()),
              QStringLiteral("N"));
+    // A posted line voided before the bill was settled is credited back at
+    // the next posting.
+    int utolso = 0;
+    POS_OK(utolso = SqlEgesz(QStringLiteral("SELECT MAX(rendelesazon) FROM rendelma WHERE asztal=1;"), -1));
+    POS_OK(sztornoz(utolso));
+    POS_OK(SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);")));
+    QCOMPARE(sorok(QStringLiteral("SELECT gyujto, db FROM gyujto WHERE gyujto IN (1,2) ORDER BY gyujto")),
+             QStringList({QStringLiteral("1|9"), QStringLiteral("2|96")}));
+    POS_OK(SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);")));
+    QCOMPARE(SqlSzam(QStringLiteral("SELECT db FROM gyujto WHERE gyujto=2;"), -1), 96.0);
 }
 
 void TestEladas::teljesFizetes()
