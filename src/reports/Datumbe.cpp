@@ -17,7 +17,7 @@ Tfrm_Datumbe::Tfrm_Datumbe(QWidget* szulo)
     m_eDatum->setObjectName(QStringLiteral("eDatum"));
     m_eDatum->setCalendarPopup(true);
     m_eDatum->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
-    m_eDatum->setMinimumWidth(140);
+    m_eDatum->setMinimumWidth(200);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));
