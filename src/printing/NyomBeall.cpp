@@ -6,6 +6,7 @@
 #include "Radio.h"
 #include "RawNyomtatas.h"
 #include "Seged.h"
+#include "SegedUI.h"
 #include "Uzenetek.h"
 
 #include <QAction>
@@ -198,6 +199,8 @@ Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
     fo->addWidget(m_racs, 1);
     fo->addWidget(m_allapot);
 
+    OszlopKiemel(m_racs, NyomtatoModell::Sorszam);
+    AblakBeallit(this, true, false);
     frissit();
 }
 

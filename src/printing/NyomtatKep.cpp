@@ -1,6 +1,7 @@
 #include "NyomtatKep.h"
 
 #include "KozosDB.h"
+#include "SegedUI.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -106,6 +107,11 @@ Tfrm_NyomtatKep::Tfrm_NyomtatKep(QWidget* szulo)
     auto* fo = new QVBoxLayout(this);
     fo->addWidget(m_szoveg, 1);
     fo->addLayout(panel);
+
+    AblakBeallit(this, true, false);
+    // The window font follows "BetuMeret"; the document keeps its own.
+    m_szoveg->setFont(betu);
+    m_szoveg->setMarginsFont(betu);
 }
 
 void Tfrm_NyomtatKep::sorokBeallit(const QStringList& sorok)

@@ -28,7 +28,7 @@ QString idez(const QString& s)
     return QLatin1Char('"') + e + QLatin1Char('"');
 }
 
-// The fields of one CSV line; `idezett` tells which were quoted.
+// The fields of one CSV line.
 QStringList mezokre(const QString& sor)
 {
     QStringList mezok;
@@ -164,17 +164,38 @@ QList<TNyomtato> NyomtatoCsvOlvas(const QByteArray& adat)
         bajtok.remove(0, 3);
     const QString szoveg_ = FajlSzoveg(bajtok);
 
-    QList<TNyomtato> lista;
-    // A quoted value may hold a line break: join physical lines until the
-    // quotes balance.
+    // Logical lines: a quoted value may hold a line break, so physical lines
+    // are joined until the quotes balance.
+    QList<QStringList> sorok;
     QString sor;
-    const auto feldolgoz = [&lista](const QString& s) {
-        if (s.trimmed().isEmpty())
-            return;
-        const QStringList m = mezokre(s);
+    bool folytatas = false;
+    for (QString fizikai : szoveg_.split(QLatin1Char('\n'))) {
+        if (fizikai.endsWith(QLatin1Char('\r')))
+            fizikai.chop(1);
+        sor = folytatas ? sor + QLatin1String("\r\n") + fizikai : fizikai;
+        folytatas = sor.count(QLatin1Char('"')) % 2 != 0;
+        if (!folytatas && !sor.trimmed().isEmpty())
+            sorok << mezokre(sor);
+    }
+    if (folytatas)
+        sorok << mezokre(sor);
+
+    // Whatever precedes the column-name line (definitions, versions) is not
+    // data; without such a line every line is looked at.
+    qsizetype elso = 0;
+    for (qsizetype i = 0; i < sorok.size(); ++i) {
+        const QStringList& m = sorok.at(i);
+        if (m.size() >= 2 && m.at(0).trimmed().startsWith(QLatin1String("nyomtato"), Qt::CaseInsensitive)
+            && m.at(1).trimmed().startsWith(QLatin1String("nyomtato_nev"), Qt::CaseInsensitive))
+            elso = i + 1;
+    }
+
+    QList<TNyomtato> lista;
+    for (qsizetype i = elso; i < sorok.size(); ++i) {
+        const QStringList& m = sorok.at(i);
         int szam = 0;
-        if (!egeszE(m.at(0), szam))
-            return; // header or definition line
+        if (m.size() < 2 || !egeszE(m.at(0), szam))
+            continue;
         TNyomtato ny;
         ny.nyomtato = szam;
         ny.nyomtato_nev = szoveg(m, 1);
@@ -190,19 +211,7 @@ QList<TNyomtato> NyomtatoCsvOlvas(const QByteArray& adat)
         ny.kodlapkonv_nev = szoveg(m, 11);
         ny.marka_nev = szoveg(m, 12);
         lista << ny;
-    };
-    const QStringList sorok = szoveg_.split(QLatin1Char('\n'));
-    for (QString fizikai : sorok) {
-        if (fizikai.endsWith(QLatin1Char('\r')))
-            fizikai.chop(1);
-        sor = sor.isNull() ? fizikai : sor + QLatin1String("\r\n") + fizikai;
-        if (sor.count(QLatin1Char('"')) % 2 != 0)
-            continue;
-        feldolgoz(sor);
-        sor = QString();
     }
-    if (!sor.isNull())
-        feldolgoz(sor);
     std::stable_sort(lista.begin(), lista.end(),
                      [](const TNyomtato& a, const TNyomtato& b) { return a.nyomtato < b.nyomtato; });
     return lista;
