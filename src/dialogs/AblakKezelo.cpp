@@ -79,26 +79,27 @@ void AblakKezelo::megjelent()
     if (szakasz.isEmpty() || IniFajl().isEmpty())
         return;
     try {
-        // Left/Top are the outer corner, Width/Height the outer size (with
-        // the frame), so that fitting into the work area counts the frame.
+        // Left/Top are the outer corner, Width/Height the inner size. The
+        // frame (known here on most platforms, later on some) counts when the
+        // window is fitted into the work area.
         const QSize keret = m_ablak->frameGeometry().size() - m_ablak->size();
+        const QRect m = MunkaTerulet();
+        QRect r;
         if (m_meretezheto) {
             int bal = 0, fent = 0;
-            int szeles = m_ablak->width() + keret.width();
-            int magas = m_ablak->height() + keret.height();
+            int szeles = m_ablak->width(), magas = m_ablak->height();
             MeretOlvas(szakasz, bal, fent, szeles, magas);
-            m_ablak->resize(szeles - keret.width(), magas - keret.height());
-            m_ablak->move(bal, fent);
+            r = QRect(bal, fent, szeles, magas);
         } else {
             int bal = 10, fent = 10;
             HelyOlvas(szakasz, bal, fent);
-            // A position saved on a larger desktop must not put the dialog
-            // out of sight.
-            const QRect m = MunkaTerulet();
-            const QRect r = MeretIllesztes(QRect(QPoint(bal, fent), m_ablak->size() + keret),
-                                           m.right() + 1, m.bottom() + 1);
-            m_ablak->move(r.topLeft());
+            r = QRect(QPoint(bal, fent), m_ablak->size());
         }
+        // A window saved on a larger desktop must not open out of sight.
+        r = MeretIllesztes(QRect(r.topLeft(), r.size() + keret), m.right() + 1, m.bottom() + 1);
+        if (m_meretezheto)
+            m_ablak->resize(r.size() - keret);
+        m_ablak->move(r.topLeft());
     } catch (const std::exception&) {
         // An unreadable INI file leaves the window where Qt put it.
     }
@@ -114,15 +115,13 @@ void AblakKezelo::elrejtve()
         return;
     try {
         if (m_meretezheto) {
-            QRect g = m_ablak->frameGeometry();
+            // The outer corner and the inner size; a maximised window keeps
+            // its normal geometry.
+            QRect g(m_ablak->pos(), m_ablak->size());
             if (m_ablak->isMaximized() || m_ablak->isMinimized()) {
-                // The normal geometry is the inner one; add the frame.
+                const QPoint keret = m_ablak->geometry().topLeft() - m_ablak->frameGeometry().topLeft();
                 const QRect n = m_ablak->normalGeometry();
-                const QMargins k(m_ablak->geometry().left() - g.left(),
-                                 m_ablak->geometry().top() - g.top(),
-                                 g.right() - m_ablak->geometry().right(),
-                                 g.bottom() - m_ablak->geometry().bottom());
-                g = n.marginsAdded(k);
+                g = QRect(n.topLeft() - keret, n.size());
             }
             MeretIr(szakasz, g.x(), g.y(), g.width(), g.height());
         } else {

@@ -335,27 +335,24 @@ void TestSegedUI::helyVisszaEsMentes()
 
 void TestSegedUI::meretVisszaEsMentes()
 {
-    // Left/Top/Width/Height are the outer rectangle, frame included.
+    // Left/Top are the outer corner, Width/Height the inner size.
     iniIr("[frm_Lista]\r\nLeft=50\r\nTop=60\r\nWidth=400\r\nHeight=300\r\n");
-    QSize keret;
     {
         QWidget w;
         w.setObjectName(QStringLiteral("frm_Lista"));
         w.resize(250, 150);
         AblakBeallit(&w, true);
         w.show();
-        QCOMPARE(w.frameGeometry(), QRect(50, 60, 400, 300));
-        keret = w.frameGeometry().size() - w.size();
+        QCOMPARE(w.frameGeometry().topLeft(), QPoint(50, 60));
+        QCOMPARE(w.size(), QSize(400, 300));
         w.move(70, 80);
         w.resize(500, 350);
         w.close();
     }
     QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Left")), QStringLiteral("70"));
     QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Top")), QStringLiteral("80"));
-    QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Width")),
-             QString::number(500 + keret.width()));
-    QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Height")),
-             QString::number(350 + keret.height()));
+    QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Width")), QStringLiteral("500"));
+    QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Height")), QStringLiteral("350"));
 
     // The next instance opens as the last one closed.
     QWidget w2;
@@ -402,18 +399,18 @@ void TestSegedUI::munkaTeruletbeIllesztes_data()
     // -1: against the right or bottom edge of the 1024 x 768 work area.
     QTest::addColumn<int>("bal");
     QTest::addColumn<int>("fent");
-    // The outer width; 0: the design size (200 x 100 inside the frame).
+    // The inner width; -1: the outer width is the work area's.
     QTest::addColumn<int>("szeles");
     QTest::newRow("fixed, saved far right")
-        << false << QByteArray("Left=1900\r\nTop=100\r\n") << 0 << 100 << 0;
+        << false << QByteArray("Left=1900\r\nTop=100\r\n") << 0 << 100 << 200;
     QTest::newRow("fixed, right edge beyond the area")
-        << false << QByteArray("Left=900\r\nTop=700\r\n") << -1 << -1 << 0;
+        << false << QByteArray("Left=900\r\nTop=700\r\n") << -1 << -1 << 200;
     QTest::newRow("resizable, right edge beyond the area")
-        << true << QByteArray("Left=900\r\nTop=100\r\nWidth=300\r\nHeight=200\r\n") << 724
+        << true << QByteArray("Left=900\r\nTop=100\r\nWidth=300\r\nHeight=200\r\n") << -1
         << 100 << 300;
     QTest::newRow("resizable, wider than the area")
         << true << QByteArray("Left=100\r\nTop=100\r\nWidth=2000\r\nHeight=200\r\n") << 0
-        << 100 << 1024;
+        << 100 << -1;
 }
 
 void TestSegedUI::munkaTeruletbeIllesztes()
@@ -433,9 +430,7 @@ void TestSegedUI::munkaTeruletbeIllesztes()
     AblakBeallit(&d, meretezheto);
     d.show();
     const QRect k = d.frameGeometry();
-    if (szeles == 0)
-        szeles = 200 + k.width() - d.width();
-    QCOMPARE(k.width(), szeles);
+    QCOMPARE(k.width(), szeles < 0 ? 1024 : szeles + k.width() - d.width());
     QCOMPARE(k.left(), bal < 0 ? 1024 - k.width() : bal);
     QCOMPARE(k.top(), fent < 0 ? 768 - k.height() : fent);
 }
