@@ -9,6 +9,7 @@ pkgs=(
   libquazip1-qt6-dev libqscintilla2-qt6-dev libxlsxwriter-dev libcups2-dev zlib1g-dev
   mariadb-server-core mariadb-client-core mariadb-client
   fonts-dejavu-core xvfb xauth
+  cups-daemon cups-client poppler-utils
 )
 
 missing=()
