@@ -2,6 +2,7 @@
 
 #include "Beall.h"
 #include "DbHiba.h"
+#include "JelszoStilus.h"
 #include "SegedUI.h"
 #include "Seged.h"
 #include "Uzenetek.h"
@@ -106,6 +107,12 @@ Tfrm_Beallit::Tfrm_Beallit(const TBeallitSor& sor, CikkValaszto valaszto, QWidge
     auto* fo = new QVBoxLayout(this);
     fo->addWidget(m_lapok);
     fo->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The two passwords masked with "*"; the style is created after the
+    // edits so it outlives them.
+    auto* csillag = new JelszoStilus(QLatin1Char('*'), this);
+    findChild<QLineEdit*>(QStringLiteral("edtStornojelszo"))->setStyle(csillag);
+    findChild<QLineEdit*>(QStringLiteral("edtSzervizjelszo"))->setStyle(csillag);
 
     // The values in the window: the workstation settings from memory, the
     // rest from the row.

@@ -2,6 +2,7 @@
 
 #include "Beall.h"
 #include "DbHiba.h"
+#include "JelszoStilus.h"
 #include "SegedUI.h"
 #include "Uzenetek.h"
 
@@ -64,6 +65,10 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(const TFelhasznaloAdat& ada
     m_edtNev = mezo(this, "edtFelhasznaloNev", 20, false);
     m_edtJelszo = mezo(this, "edtJelszo", 10, true);
     m_edtJelszo2 = mezo(this, "edtJelszo2", 10, true);
+    // Masked with "*"; the style is created after the edits so it outlives them.
+    auto* csillag = new JelszoStilus(QLatin1Char('*'), this);
+    m_edtJelszo->setStyle(csillag);
+    m_edtJelszo2->setStyle(csillag);
 
     m_edtKod->setText(adat.felhasznalo);
     m_edtNev->setText(adat.felhasznalo_nev);

@@ -3,6 +3,7 @@
 #include "Azonositas.h"
 #include "DbHiba.h"
 #include "InpStr.h"
+#include "JelszoStilus.h"
 #include "Mappak.h"
 #include "SegedUI.h"
 #include "Uzenetek.h"
@@ -58,6 +59,8 @@ Tfrm_Login::Tfrm_Login(QWidget* szulo)
     m_edtJelszo = new QLineEdit(this);
     m_edtJelszo->setObjectName(QStringLiteral("edtJelszo"));
     m_edtJelszo->setEchoMode(QLineEdit::Password);
+    // Masked with "*"; the style is created after the edit so it outlives it.
+    m_edtJelszo->setStyle(new JelszoStilus(QLatin1Char('*'), this));
     auto* lFelh = new QLabel(QStringLiteral("Felhasználó"), this);
     lFelh->setBuddy(m_edtFelhasznalo);
     auto* lJelszo = new QLabel(QStringLiteral("Jelszó"), this);
