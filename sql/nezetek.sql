@@ -116,7 +116,8 @@ FROM (
   WHERE (r.fizetve = 'N') AND (r.torolve = 'N')
   UNION ALL
   SELECT
-    CONVERT('c' USING latin2) COLLATE latin2_hungarian_ci, 2, NULL, o.asztal, a.asztal_nev, NULL, NULL, NULL, NULL, NULL,
+    CONVERT('c' USING latin2) COLLATE latin2_hungarian_ci, 2, NULL, o.asztal, a.asztal_nev, NULL,
+    NULL, NULL, NULL, NULL,
     CONVERT('' USING latin2) COLLATE latin2_hungarian_ci, 0
   FROM vw_asztalossz2 o
     LEFT OUTER JOIN asztal a ON (o.asztal = a.asztal)

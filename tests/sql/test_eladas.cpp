@@ -81,40 +81,45 @@ void TestEladas::rendelsorNyitottMuszakba()
     // An earlier closed shift and the open one: new lines take the open one.
     POS_OK(SqlFuttat(QStringLiteral("DELETE FROM naplezar;")));
     POS_OK(SqlFuttat(QStringLiteral("INSERT INTO naplezar VALUES (") + SqlDatum(m_nap.addDays(-1)) +
-                     QStringLiteral(",1,'I'),(") + SqlDatum(m_nap.addDays(-1)) + QStringLiteral(",2,'N');")));
+                     QStringLiteral(",1,'I'),(") + SqlDatum(m_nap.addDays(-1)) +
+                     QStringLiteral(",2,'N');")));
     int sor = 0;
     POS_OK(sor = rendel(1, 2, 8000, 1.5, QStringLiteral("rövid")));
-    QCOMPARE(sorok(QStringLiteral("SELECT rendeles, datum, muszak, asztal, pincer, cikkazon, db, ar, fizetve, "
-                                  "torolve, storno, megjegyzes, nyomtatva, konyvelve, rogzitve IS NOT NULL "
-                                  "FROM rendelma WHERE rendelesazon=") +
+    QCOMPARE(sorok(QStringLiteral(
+                       "SELECT rendeles, datum, muszak, asztal, pincer, cikkazon, db, ar, fizetve, "
+                       "torolve, storno, megjegyzes, nyomtatva, konyvelve, rogzitve IS NOT NULL "
+                       "FROM rendelma WHERE rendelesazon=") +
                    QString::number(sor)),
              QStringList(QStringLiteral("0|") + m_nap.addDays(-1).toString(Qt::ISODate) +
                          QStringLiteral("|2|1|1|2|1.5|8000|N|N|0|rövid|N|N|1")));
     // The waiter given wins over the service point's own.
     POS_OK(SqlFuttat(hivas(QStringLiteral("sp_rendelsor"),
-                           {QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("1"), n(3000), n(1),
-                            SqlIdez(QString())})));
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT pincer FROM rendelma ORDER BY rendelesazon DESC LIMIT 1;"), -1), 7);
+                           {QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("1"), n(3000),
+                            n(1), SqlIdez(QString())})));
+    QCOMPARE(
+        SqlEgesz(QStringLiteral("SELECT pincer FROM rendelma ORDER BY rendelesazon DESC LIMIT 1;"),
+                 -1),
+        7);
 }
 
 void TestEladas::rendelsorElutasit()
 {
     // An unknown service point would collect lines that nobody sees.
-    QVERIFY(hibaUzenet(hivas(QStringLiteral("sp_rendelsor"), {QStringLiteral("0"), QStringLiteral("0"),
-                                                               QStringLiteral("1"), n(3000), n(1),
-                                                               QStringLiteral("''")}))
+    QVERIFY(hibaUzenet(hivas(QStringLiteral("sp_rendelsor"),
+                             {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"),
+                              n(3000), n(1), QStringLiteral("''")}))
                 .contains(QStringLiteral("Nincs ilyen fodrász")));
     // A remark longer than the column is refused, not cut.
-    QVERIFY(hibaUzenet(hivas(QStringLiteral("sp_rendelsor"), {QStringLiteral("1"), QStringLiteral("0"),
-                                                               QStringLiteral("1"), n(3000), n(1),
-                                                               SqlIdez(QString(101, QLatin1Char('x')))}))
+    QVERIFY(hibaUzenet(hivas(QStringLiteral("sp_rendelsor"),
+                             {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"),
+                              n(3000), n(1), SqlIdez(QString(101, QLatin1Char('x')))}))
                 .contains(QStringLiteral("100 karakter")));
     POS_OK(rendel(1, 1, 3000, 1, QString(100, QChar(0x151))));
     // Without an open shift no line can be dated.
     POS_OK(SqlFuttat(QStringLiteral("UPDATE naplezar SET lezarva='I';")));
-    QVERIFY(hibaUzenet(hivas(QStringLiteral("sp_rendelsor"), {QStringLiteral("1"), QStringLiteral("0"),
-                                                               QStringLiteral("1"), n(3000), n(1),
-                                                               QStringLiteral("''")}))
+    QVERIFY(hibaUzenet(hivas(QStringLiteral("sp_rendelsor"),
+                             {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"),
+                              n(3000), n(1), QStringLiteral("''")}))
                 .contains(QStringLiteral("Nincs nyitott műszak")));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendelma;"), -1), 1);
 }
@@ -123,8 +128,9 @@ void TestEladas::rendelesazonTortenetFelett()
 {
     // History holds line 500; rendelma was emptied by TRUNCATE (a restore),
     // which resets its counter: the next line must still come above 500.
-    POS_OK(SqlFuttat(QStringLiteral("INSERT INTO rendeles (rendelesazon, rendeles, datum, muszak, asztal, "
-                                    "cikkazon, db, ar, fizetve) VALUES (500, 3, '2020-01-01', 1, 1, 1, 1, 10, 'I');")));
+    POS_OK(SqlFuttat(QStringLiteral(
+        "INSERT INTO rendeles (rendelesazon, rendeles, datum, muszak, asztal, "
+        "cikkazon, db, ar, fizetve) VALUES (500, 3, '2020-01-01', 1, 1, 1, 1, 10, 'I');")));
     POS_OK(SqlFuttat(QStringLiteral("TRUNCATE rendelma;")));
     int a = 0, b = 0;
     POS_OK(a = rendel(1, 1, 3000));
@@ -144,13 +150,15 @@ void TestEladas::asztalosszSorok()
 
     // The main window's query for service point 1: items oldest first, the
     // filler row, then the total; voided lines are not part of the bill.
-    const QString lekerdezes = WhereCsere(QStringLiteral("SELECT * FROM vw_asztalossz\nWHERE asztal>0;"),
-                                          QStringLiteral("(asztal=1)"), true);
+    const QString lekerdezes =
+        WhereCsere(QStringLiteral("SELECT * FROM vw_asztalossz\nWHERE asztal>0;"),
+                   QStringLiteral("(asztal=1)"), true);
     QSqlQuery q = SqlNyit(lekerdezes);
-    const QStringList oszlopok{QStringLiteral("sor"),  QStringLiteral("rendelesazon"), QStringLiteral("rendeles"),
-                               QStringLiteral("asztal"), QStringLiteral("asztal_nev"), QStringLiteral("cikkazon"),
-                               QStringLiteral("cikkszam_nev"), QStringLiteral("db"), QStringLiteral("ar"),
-                               QStringLiteral("osszar"), QStringLiteral("sor2")};
+    const QStringList oszlopok{
+        QStringLiteral("sor"),          QStringLiteral("rendelesazon"), QStringLiteral("rendeles"),
+        QStringLiteral("asztal"),       QStringLiteral("asztal_nev"),   QStringLiteral("cikkazon"),
+        QStringLiteral("cikkszam_nev"), QStringLiteral("db"),           QStringLiteral("ar"),
+        QStringLiteral("osszar"),       QStringLiteral("sor2")};
     for (const QString& o : oszlopok)
         QVERIFY2(q.record().indexOf(o) >= 0, qPrintable(o));
     QVERIFY(q.next());
@@ -168,7 +176,8 @@ void TestEladas::asztalosszSorok()
     QCOMPARE(q.value(QStringLiteral("asztal_nev")).toString(), QStringLiteral("Kovács Éva"));
     QVERIFY(q.next());
     QCOMPARE(q.value(QStringLiteral("rendelesazon")).toInt(), s2);
-    QCOMPARE(q.value(QStringLiteral("sor2")).toString(), QStringLiteral("1 x 8 000  hosszabb  haj"));
+    QCOMPARE(q.value(QStringLiteral("sor2")).toString(),
+             QStringLiteral("1 x 8 000  hosszabb  haj"));
     QVERIFY(q.next());
     QVERIFY(q.value(QStringLiteral("sor")).toString() != QStringLiteral("a"));
     QVERIFY(q.value(QStringLiteral("rendelesazon")).isNull());
@@ -223,9 +232,10 @@ void TestEladas::asztalosszSor2()
     QFETCH(QString, megjegyzes);
     QFETCH(QString, vart);
     POS_OK(rendel(1, 1, ar, db, megjegyzes));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT sor2 FROM vw_asztalossz WHERE (asztal=1) AND sor='a';"),
-                       QStringLiteral("?")),
-             vart);
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral("SELECT sor2 FROM vw_asztalossz WHERE (asztal=1) AND sor='a';"),
+                  QStringLiteral("?")),
+        vart);
 }
 
 void TestEladas::asztalLista()
@@ -248,19 +258,21 @@ void TestEladas::asztalLista()
 
     // Hungarian order as the main window lists it (no ORDER BY of its own):
     // á sorts with a, "cs" letter by letter, o before ö.
-    QCOMPARE(sorok(QStringLiteral("SELECT asztal_nev FROM vw_asztal")),
-             QStringList({QStringLiteral("Ádám"), QStringLiteral("adél"), QStringLiteral("Csaba"),
-                          QStringLiteral("Cukor"), QStringLiteral("Kovács Éva"), QStringLiteral("Oszkár"),
-                          QStringLiteral("Ödön"), QStringLiteral("Zoé")}));
+    QCOMPARE(
+        sorok(QStringLiteral("SELECT asztal_nev FROM vw_asztal")),
+        QStringList({QStringLiteral("Ádám"), QStringLiteral("adél"), QStringLiteral("Csaba"),
+                     QStringLiteral("Cukor"), QStringLiteral("Kovács Éva"),
+                     QStringLiteral("Oszkár"), QStringLiteral("Ödön"), QStringLiteral("Zoé")}));
     // Open totals (voided and settled lines left out), arrival and waiter.
     QCOMPARE(sorok(QStringLiteral("SELECT asztal, osszar, leul IS NULL, pincer_nev FROM vw_asztal "
                                   "WHERE asztal IN (1,2,3) ORDER BY asztal")),
              QStringList({QStringLiteral("1|6000|0|Recepció"), QStringLiteral("2|500|0|NULL"),
                           QStringLiteral("3|0|1|Péter")}));
     QSqlQuery q = SqlNyit(QStringLiteral("SELECT * FROM vw_asztal"));
-    for (const char* o : {"asztal", "asztal_nev", "pincer", "foglalt", "kiszallitas", "szoba", "pincer_nev",
-                          "mostfizet", "arkat", "l", "t", "w", "h", "hitelre", "ugyfel", "belepo", "leul",
-                          "elmegy", "fo", "fo1", "osszar"})
+    for (const char* o :
+         {"asztal",    "asztal_nev", "pincer", "foglalt", "kiszallitas", "szoba", "pincer_nev",
+          "mostfizet", "arkat",      "l",      "t",       "w",           "h",     "hitelre",
+          "ugyfel",    "belepo",     "leul",   "elmegy",  "fo",          "fo1",   "osszar"})
         QVERIFY2(q.record().indexOf(QLatin1String(o)) >= 0, o);
 }
 
@@ -295,8 +307,8 @@ void TestEladas::kedvtorol()
     POS_OK(masik = rendel(2, 9, -200));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_kedvtorol(1,9)")));
     QCOMPARE(sorok(QStringLiteral("SELECT rendelesazon FROM rendelma ORDER BY rendelesazon")),
-             QStringList({QString::number(regi), QString::number(sztornozott), QString::number(tetel),
-                          QString::number(masik)}));
+             QStringList({QString::number(regi), QString::number(sztornozott),
+                          QString::number(tetel), QString::number(masik)}));
 }
 
 void TestEladas::konyhaSorok_data()
@@ -322,13 +334,15 @@ void TestEladas::konyhaSorok()
     POS_OK(s = rendel(1, 1, 3000));
     POS_OK(sztornoz(s));
     POS_OK(rendel(2, 1, 3000));
-    QCOMPARE(sorok(hivas(QStringLiteral("sp_rnyom2"), {QStringLiteral("1"), QString::number(nyomtato)}))
-                 .replaceInStrings(QRegularExpression(QStringLiteral("\\|\\d+$")), QString()),
-             vart);
+    QCOMPARE(
+        sorok(hivas(QStringLiteral("sp_rnyom2"), {QStringLiteral("1"), QString::number(nyomtato)}))
+            .replaceInStrings(QRegularExpression(QStringLiteral("\\|\\d+$")), QString()),
+        vart);
     // The text tickets read every unsent line with its four assignments.
     QCOMPARE(sorok(QStringLiteral("CALL sp_rnyom(1);"))
                  .replaceInStrings(QRegularExpression(QStringLiteral("^\\d+\\|")), QString()),
-             QStringList({QStringLiteral("1|C1|Vágás|2|első|1|0|3|0"), QStringLiteral("1|C2|Festés|1||0|0|0|0"),
+             QStringList({QStringLiteral("1|C1|Vágás|2|első|1|0|3|0"),
+                          QStringLiteral("1|C2|Festés|1||0|0|0|0"),
                           QStringLiteral("1|C3|Sampon|1||0|2|0|0")}));
 }
 
@@ -370,11 +384,16 @@ void TestEladas::fizetKetSor()
     // Both lines carry the one new number; the voided line takes no part.
     QCOMPARE(sorok(QStringLiteral("SELECT rendelesazon, rendeles, fizetve, torolve FROM rendelma "
                                   "WHERE asztal=1 ORDER BY rendelesazon")),
-             QStringList({QString::number(a) + QStringLiteral("|1|I|N"), QString::number(b) + QStringLiteral("|1|I|N"),
+             QStringList({QString::number(a) + QStringLiteral("|1|I|N"),
+                          QString::number(b) + QStringLiteral("|1|I|N"),
                           QString::number(c) + QStringLiteral("|0|N|I")}));
-    QCOMPARE(sorok(QStringLiteral("SELECT asztal, foglalt FROM asztal WHERE asztal IN (1,2) ORDER BY asztal")),
+    QCOMPARE(sorok(QStringLiteral(
+                 "SELECT asztal, foglalt FROM asztal WHERE asztal IN (1,2) ORDER BY asztal")),
              QStringList({QStringLiteral("1|N"), QStringLiteral("2|I")}));
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendelma WHERE asztal=2 AND fizetve='N';"), -1), 1);
+    QCOMPARE(
+        SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendelma WHERE asztal=2 AND fizetve='N';"),
+                 -1),
+        1);
     // The reprint takes the latest bill as the largest number.
     POS_OK(fizet(2));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT MAX(rendeles) FROM rendelma;"), 0), 2);
@@ -400,8 +419,9 @@ void TestEladas::fizetUresSzamla()
 void TestEladas::fizetSzamozas()
 {
     // Numbers continue over the history too, so they never repeat.
-    POS_OK(SqlFuttat(QStringLiteral("INSERT INTO rendeles (rendelesazon, rendeles, datum, muszak, asztal, "
-                                    "cikkazon, db, ar, fizetve) VALUES (1, 41, '2020-01-01', 1, 1, 1, 1, 10, 'I');")));
+    POS_OK(SqlFuttat(QStringLiteral(
+        "INSERT INTO rendeles (rendelesazon, rendeles, datum, muszak, asztal, "
+        "cikkazon, db, ar, fizetve) VALUES (1, 41, '2020-01-01', 1, 1, 1, 1, 10, 'I');")));
     POS_OK(rendel(1, 1, 3000));
     int szam = 0;
     POS_OK(szam = fizet(1));
@@ -424,43 +444,50 @@ void TestEladas::cassaEgyenleg()
                      SqlIdez(QStringLiteral("Bevásárlás")) + QStringLiteral(");")));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_cassaad('F',1,") + n(14000) + QLatin1Char(',') +
                      SqlIdez(QStringLiteral("A: Kovács Éva - R: 7")) + QStringLiteral(");")));
-    QCOMPARE(sorok(QStringLiteral("SELECT cassatip, datum, asztal, pincer, osszeg, nyito, zaro, szoveg, "
-                                  "eredetiszoveg, ido IS NOT NULL, rogzitve IS NOT NULL FROM cassa ORDER BY cassa")),
-             QStringList({QStringLiteral("B|") + tegnap.toString(Qt::ISODate) +
-                              QStringLiteral("|-1|0|10000|0|10000|Váltópénz|NULL|1|1"),
-                          QStringLiteral("K|") + tegnap.toString(Qt::ISODate) +
-                              QStringLiteral("|-1|0|-2500.5|10000|7499.5|Bevásárlás|NULL|1|1"),
-                          QStringLiteral("F|") + tegnap.toString(Qt::ISODate) +
-                              QStringLiteral("|1|1|14000|7499.5|21499.5|A: Kovács Éva - R: 7|NULL|1|1")}));
+    QCOMPARE(sorok(QStringLiteral(
+                 "SELECT cassatip, datum, asztal, pincer, osszeg, nyito, zaro, szoveg, "
+                 "eredetiszoveg, ido IS NOT NULL, rogzitve IS NOT NULL FROM cassa ORDER BY cassa")),
+             QStringList(
+                 {QStringLiteral("B|") + tegnap.toString(Qt::ISODate) +
+                      QStringLiteral("|-1|0|10000|0|10000|Váltópénz|NULL|1|1"),
+                  QStringLiteral("K|") + tegnap.toString(Qt::ISODate) +
+                      QStringLiteral("|-1|0|-2500.5|10000|7499.5|Bevásárlás|NULL|1|1"),
+                  QStringLiteral("F|") + tegnap.toString(Qt::ISODate) +
+                      QStringLiteral("|1|1|14000|7499.5|21499.5|A: Kovács Éva - R: 7|NULL|1|1")}));
     // With no open shift the date is today's.
     POS_OK(SqlFuttat(QStringLiteral("UPDATE naplezar SET lezarva='I';")));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_cassaad('B',-1,1,'x');")));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT datum FROM cassa ORDER BY cassa DESC LIMIT 1;"), QString()),
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT datum FROM cassa ORDER BY cassa DESC LIMIT 1;"),
+                       QString()),
              ma().toString(Qt::ISODate));
 }
 
 void TestEladas::cassaElutasit()
 {
-    QVERIFY(hibaUzenet(QStringLiteral("CALL sp_cassaad('X',-1,100,'x');")).contains(QStringLiteral("típus")));
-    QVERIFY(hibaUzenet(QStringLiteral("CALL sp_cassaad('B',-1,100,") + SqlIdez(QString(51, QLatin1Char('a'))) +
-                       QStringLiteral(");"))
+    QVERIFY(hibaUzenet(QStringLiteral("CALL sp_cassaad('X',-1,100,'x');"))
+                .contains(QStringLiteral("típus")));
+    QVERIFY(hibaUzenet(QStringLiteral("CALL sp_cassaad('B',-1,100,") +
+                       SqlIdez(QString(51, QLatin1Char('a'))) + QStringLiteral(");"))
                 .contains(QStringLiteral("50 karakter")));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM cassa;"), -1), 0);
-    POS_OK(SqlFuttat(QStringLiteral("CALL sp_cassaad('B',-1,100,") + SqlIdez(QString(50, QChar(0x150))) +
-                     QStringLiteral(");")));
+    POS_OK(SqlFuttat(QStringLiteral("CALL sp_cassaad('B',-1,100,") +
+                     SqlIdez(QString(50, QChar(0x150))) + QStringLiteral(");")));
     // A kind in lower case is stored as the kind table spells it.
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_cassaad('k',-1,-100,'x');")));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CAST(cassatip AS BINARY) FROM cassa ORDER BY cassa DESC LIMIT 1;"),
-                       QString()),
-             QStringLiteral("K"));
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral(
+                      "SELECT CAST(cassatip AS BINARY) FROM cassa ORDER BY cassa DESC LIMIT 1;"),
+                  QString()),
+        QStringLiteral("K"));
 }
 
 void TestEladas::keszletReceptbol()
 {
     // Vágás uses 0.5 of holder 1 and 2 of holder 2; holder 3 is untracked.
-    POS_OK(SqlFuttat(QStringLiteral("INSERT INTO gyujto (gyujto, gyujto_nev, db, kelldb) VALUES "
-                                    "(1,'Hajfesték',10,'I'),(2,'Sampon ml',100,'I'),(3,'Törölköző',5,'N'),"
-                                    "(4,'Hajlakk',7,'I');")));
+    POS_OK(SqlFuttat(
+        QStringLiteral("INSERT INTO gyujto (gyujto, gyujto_nev, db, kelldb) VALUES "
+                       "(1,'Hajfesték',10,'I'),(2,'Sampon ml',100,'I'),(3,'Törölköző',5,'N'),"
+                       "(4,'Hajlakk',7,'I');")));
     POS_OK(SqlFuttat(QStringLiteral("INSERT INTO cikkgyujto (cikkazon, gyujto, db) VALUES "
                                     "(1,1,0.5),(1,2,2),(1,3,1),(3,4,1);")));
     int sztornozott = 0;
@@ -471,14 +498,16 @@ void TestEladas::keszletReceptbol()
     POS_OK(rendel(2, 3, 2000, 3));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);")));
     QCOMPARE(sorok(QStringLiteral("SELECT gyujto, db FROM gyujto ORDER BY gyujto")),
-             QStringList({QStringLiteral("1|9"), QStringLiteral("2|96"), QStringLiteral("3|5"), QStringLiteral("4|7")}));
+             QStringList({QStringLiteral("1|9"), QStringLiteral("2|96"), QStringLiteral("3|5"),
+                          QStringLiteral("4|7")}));
     // Running again (a settlement retried after a failure) debits nothing
     // twice; a line added since is debited alone.
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);")));
     QCOMPARE(SqlSzam(QStringLiteral("SELECT db FROM gyujto WHERE gyujto=1;"), -1), 9.0);
     POS_OK(rendel(1, 1, 3000, 1));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);")));
-    QCOMPARE(sorok(QStringLiteral("SELECT gyujto, db FROM gyujto WHERE gyujto IN (1,2) ORDER BY gyujto")),
+    QCOMPARE(sorok(QStringLiteral(
+                 "SELECT gyujto, db FROM gyujto WHERE gyujto IN (1,2) ORDER BY gyujto")),
              QStringList({QStringLiteral("1|8.5"), QStringLiteral("2|94")}));
     QCOMPARE(SqlSzoveg(QStringLiteral("SELECT konyvelve FROM rendelma WHERE rendelesazon=") +
                            QString::number(sztornozott),
@@ -487,10 +516,12 @@ void TestEladas::keszletReceptbol()
     // A posted line voided before the bill was settled is credited back at
     // the next posting.
     int utolso = 0;
-    POS_OK(utolso = SqlEgesz(QStringLiteral("SELECT MAX(rendelesazon) FROM rendelma WHERE asztal=1;"), -1));
+    POS_OK(utolso = SqlEgesz(
+               QStringLiteral("SELECT MAX(rendelesazon) FROM rendelma WHERE asztal=1;"), -1));
     POS_OK(sztornoz(utolso));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);")));
-    QCOMPARE(sorok(QStringLiteral("SELECT gyujto, db FROM gyujto WHERE gyujto IN (1,2) ORDER BY gyujto")),
+    QCOMPARE(sorok(QStringLiteral(
+                 "SELECT gyujto, db FROM gyujto WHERE gyujto IN (1,2) ORDER BY gyujto")),
              QStringList({QStringLiteral("1|9"), QStringLiteral("2|96")}));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);")));
     QCOMPARE(SqlSzam(QStringLiteral("SELECT db FROM gyujto WHERE gyujto=2;"), -1), 96.0);
@@ -499,8 +530,10 @@ void TestEladas::keszletReceptbol()
 void TestEladas::teljesFizetes()
 {
     // The settlement as the main window runs it: stock, bill, cash desk.
-    POS_OK(SqlFuttat(QStringLiteral("INSERT INTO gyujto (gyujto, gyujto_nev, db) VALUES (1,'Hajfesték',10);")));
-    POS_OK(SqlFuttat(QStringLiteral("INSERT INTO cikkgyujto (cikkazon, gyujto, db) VALUES (2,1,0.25);")));
+    POS_OK(SqlFuttat(
+        QStringLiteral("INSERT INTO gyujto (gyujto, gyujto_nev, db) VALUES (1,'Hajfesték',10);")));
+    POS_OK(SqlFuttat(
+        QStringLiteral("INSERT INTO cikkgyujto (cikkazon, gyujto, db) VALUES (2,1,0.25);")));
     POS_OK(rendel(1, 1, 3000));
     POS_OK(rendel(1, 2, 8000, 2));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);")));
@@ -511,9 +544,10 @@ void TestEladas::teljesFizetes()
     const double ossz = q.value(1).toDouble();
     const QString nev = q.value(2).toString();
     q = QSqlQuery();
-    POS_OK(SqlFuttat(QStringLiteral("CALL sp_cassaad('F',1,") + n(ossz) + QLatin1Char(',') +
-                     SqlIdez(QStringLiteral("A: ") + nev + QStringLiteral(" - R: ") + QString::number(szam)) +
-                     QStringLiteral(");")));
+    POS_OK(SqlFuttat(
+        QStringLiteral("CALL sp_cassaad('F',1,") + n(ossz) + QLatin1Char(',') +
+        SqlIdez(QStringLiteral("A: ") + nev + QStringLiteral(" - R: ") + QString::number(szam)) +
+        QStringLiteral(");")));
     QCOMPARE(sorok(QStringLiteral("SELECT cassatip, asztal, osszeg, szoveg FROM cassa")),
              QStringList(QStringLiteral("F|1|19000|A: Kovács Éva - R: 1")));
     QCOMPARE(SqlSzam(QStringLiteral("SELECT db FROM gyujto WHERE gyujto=1;"), -1), 9.5);
@@ -531,8 +565,12 @@ void TestEladas::atulUresre()
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_setfoglalt();")));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_atul(0,1,3);")));
     QCOMPARE(sorok(QStringLiteral("SELECT * FROM vw_asztalossz WHERE (asztal=1)")).size(), 0);
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM vw_asztalossz WHERE (asztal=3) AND sor='a'"), -1), 3);
-    QCOMPARE(sorok(QStringLiteral("SELECT asztal, foglalt FROM asztal WHERE asztal IN (1,3) ORDER BY asztal")),
+    QCOMPARE(
+        SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM vw_asztalossz WHERE (asztal=3) AND sor='a'"),
+                 -1),
+        3);
+    QCOMPARE(sorok(QStringLiteral(
+                 "SELECT asztal, foglalt FROM asztal WHERE asztal IN (1,3) ORDER BY asztal")),
              QStringList({QStringLiteral("1|N"), QStringLiteral("3|I")}));
     // The voided line stays where it was voided.
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT asztal FROM rendelma WHERE rendelesazon=") +
@@ -549,16 +587,20 @@ void TestEladas::atulOsszevon()
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_rnyomupd(1);")));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_atul(0,1,2);")));
     // One bill at the target, one total; printed lines are not printed again.
-    QCOMPARE(sorok(QStringLiteral("SELECT sor, osszar FROM vw_asztalossz WHERE (asztal=2) AND sor<>'a'")),
+    QCOMPARE(sorok(QStringLiteral(
+                 "SELECT sor, osszar FROM vw_asztalossz WHERE (asztal=2) AND sor<>'a'")),
              QStringList({QStringLiteral("c|NULL"), QStringLiteral("b|13000")}));
     QCOMPARE(sorok(QStringLiteral("CALL sp_rnyom(2);")).size(), 1);
     int szam = 0;
     POS_OK(szam = fizet(2));
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendelma WHERE rendeles=") + QString::number(szam), -1),
+    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendelma WHERE rendeles=") +
+                          QString::number(szam),
+                      -1),
              3);
     // Onto itself: nothing changes.
     POS_OK(rendel(3, 1, 3000));
-    const QStringList elotte = sorok(QStringLiteral("SELECT * FROM rendelma ORDER BY rendelesazon"));
+    const QStringList elotte =
+        sorok(QStringLiteral("SELECT * FROM rendelma ORDER BY rendelesazon"));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_atul(0,3,3);")));
     QCOMPARE(sorok(QStringLiteral("SELECT * FROM rendelma ORDER BY rendelesazon")), elotte);
 }
@@ -566,7 +608,8 @@ void TestEladas::atulOsszevon()
 void TestEladas::atulElutasit()
 {
     POS_OK(rendel(1, 1, 3000));
-    QVERIFY(hibaUzenet(QStringLiteral("CALL sp_atul(0,1,99);")).contains(QStringLiteral("Nincs ilyen fodrász")));
+    QVERIFY(hibaUzenet(QStringLiteral("CALL sp_atul(0,1,99);"))
+                .contains(QStringLiteral("Nincs ilyen fodrász")));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT asztal FROM rendelma;"), -1), 1);
 }
 
@@ -581,14 +624,16 @@ void TestEladas::nyomblokk()
     POS_OK(s = rendel(1, 5, 1050));
     POS_OK(sztornoz(s));
     POS_OK(rendel(2, 5, 1050));
-    const QString mezok = QStringLiteral("SELECT cikkszam_nev, ar, osszdb, brutto, ROUND(netto, 6), asztal_nev, "
-                                         "pincer_nev, megjegyzes FROM vw_nyomblokk WHERE ");
+    const QString mezok =
+        QStringLiteral("SELECT cikkszam_nev, ar, osszdb, brutto, ROUND(netto, 6), asztal_nev, "
+                       "pincer_nev, megjegyzes FROM vw_nyomblokk WHERE ");
     const QStringList vart{QStringLiteral("Hajvágás|1270|2|2540|2000|Kovács Éva|Recepció|"),
                            QStringLiteral("Könyv|1050|2|2100|2000|Kovács Éva|Recepció|")};
     QCOMPARE(sorok(mezok + QStringLiteral("(asztal=1) AND (fizetve='N')")), vart);
     int szam = 0;
     POS_OK(szam = fizet(1));
-    QCOMPARE(sorok(mezok + QStringLiteral("(rendeles=") + QString::number(szam) + QLatin1Char(')')), vart);
+    QCOMPARE(sorok(mezok + QStringLiteral("(rendeles=") + QString::number(szam) + QLatin1Char(')')),
+             vart);
     QCOMPARE(sorok(mezok + QStringLiteral("(asztal=1) AND (fizetve='N')")).size(), 0);
 }
 
@@ -601,9 +646,18 @@ void TestEladas::osszarNezet()
     POS_OK(fizet(1));
     POS_OK(rendel(1, 1, 1550));
     POS_OK(rendel(1, 9, -155));
-    QCOMPARE(SqlSzam(QStringLiteral("SELECT osszar FROM vw_osszar WHERE (asztal=1) AND (rendeles=0);"), -1), 1395.0);
-    QCOMPARE(SqlSzam(QStringLiteral("SELECT osszar FROM vw_osszar WHERE (asztal=1) AND (rendeles=1);"), -1), 6000.0);
-    QCOMPARE(SqlSzam(QStringLiteral("SELECT osszar FROM vw_osszar WHERE (asztal=2) AND (rendeles=0);"), 0), 0.0);
+    QCOMPARE(
+        SqlSzam(QStringLiteral("SELECT osszar FROM vw_osszar WHERE (asztal=1) AND (rendeles=0);"),
+                -1),
+        1395.0);
+    QCOMPARE(
+        SqlSzam(QStringLiteral("SELECT osszar FROM vw_osszar WHERE (asztal=1) AND (rendeles=1);"),
+                -1),
+        6000.0);
+    QCOMPARE(
+        SqlSzam(QStringLiteral("SELECT osszar FROM vw_osszar WHERE (asztal=2) AND (rendeles=0);"),
+                0),
+        0.0);
 }
 
 QTEST_GUILESS_MAIN(TestEladas)

@@ -25,7 +25,8 @@ private Q_SLOTS:
     void torlesFoglalasonkent();
 
 private:
-    QString foglal(int asztal, const QDate& nap, int ora, int db, const QString& szoveg = QStringLiteral("Vágás"),
+    QString foglal(int asztal, const QDate& nap, int ora, int db,
+                   const QString& szoveg = QStringLiteral("Vágás"),
                    const QString& nev = QStringLiteral("Kiss Anna"));
     QDate m_nap;
 };
@@ -58,8 +59,8 @@ QString TestElojegyzes::foglal(int asztal, const QDate& nap, int ora, int db, co
                                const QString& nev)
 {
     return hibaUzenet(hivas(QStringLiteral("sp_ujelojegyzes"),
-                            {QString::number(asztal), SqlDatum(nap), QString::number(ora), QString::number(db),
-                             SqlIdez(szoveg), SqlIdez(nev)}));
+                            {QString::number(asztal), SqlDatum(nap), QString::number(ora),
+                             QString::number(db), SqlIdez(szoveg), SqlIdez(nev)}));
 }
 
 void TestElojegyzes::foglalas_data()
@@ -88,14 +89,19 @@ void TestElojegyzes::foglalas()
         vart = mind.join(QLatin1Char(','));
     }
     QCOMPARE(foglal(1, m_nap, ora, db), QString());
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(ora ORDER BY ora) FROM elojegyzes WHERE asztal=1 AND "
-                                      "datum=") +
-                           SqlDatum(m_nap),
-                       QString()),
-             vart);
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral(
+                      "SELECT GROUP_CONCAT(ora ORDER BY ora) FROM elojegyzes WHERE asztal=1 AND "
+                      "datum=") +
+                      SqlDatum(m_nap),
+                  QString()),
+        vart);
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(DISTINCT azon) FROM elojegyzes;"), -1), 1);
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM elojegyzes WHERE szoveg='Vágás' AND nev='Kiss Anna';"), -1),
-             vart.count(QLatin1Char(',')) + 1);
+    QCOMPARE(
+        SqlEgesz(QStringLiteral(
+                     "SELECT COUNT(*) FROM elojegyzes WHERE szoveg='Vágás' AND nev='Kiss Anna';"),
+                 -1),
+        vart.count(QLatin1Char(',')) + 1);
 }
 
 void TestElojegyzes::egyAzonosito()
@@ -105,36 +111,46 @@ void TestElojegyzes::egyAzonosito()
     QCOMPARE(foglal(2, m_nap, 19, 1), QString());
     // Each booking has its own identifier, the next after the largest, so
     // consecutive bookings get different colours.
-    QCOMPARE(sorok(QStringLiteral("SELECT azon, GROUP_CONCAT(ora ORDER BY ora) FROM elojegyzes GROUP BY azon "
-                                  "ORDER BY azon")),
-             QStringList({QStringLiteral("1|19,20,21"), QStringLiteral("2|30,31"), QStringLiteral("3|19")}));
+    QCOMPARE(sorok(QStringLiteral(
+                 "SELECT azon, GROUP_CONCAT(ora ORDER BY ora) FROM elojegyzes GROUP BY azon "
+                 "ORDER BY azon")),
+             QStringList({QStringLiteral("1|19,20,21"), QStringLiteral("2|30,31"),
+                          QStringLiteral("3|19")}));
     // The rows are written in slot order: the largest key is the last slot
     // of the newest booking, which is how the window finds it.
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT ora FROM elojegyzes WHERE elojegyzes=") +
                           QString::number(KovetkezoAzon(QStringLiteral("elojegyzes")) - 1),
                       -1),
              19);
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT asztal FROM elojegyzes ORDER BY elojegyzes DESC LIMIT 1;"), -1), 2);
+    QCOMPARE(
+        SqlEgesz(QStringLiteral("SELECT asztal FROM elojegyzes ORDER BY elojegyzes DESC LIMIT 1;"),
+                 -1),
+        2);
 }
 
 void TestElojegyzes::racsLekerdezes()
 {
-    QCOMPARE(foglal(1, m_nap, 19, 3, QStringLiteral("Festés"), QStringLiteral("O'Brien Zsófi")), QString());
+    QCOMPARE(foglal(1, m_nap, 19, 3, QStringLiteral("Festés"), QStringLiteral("O'Brien Zsófi")),
+             QString());
     QCOMPARE(foglal(1, m_nap.addDays(1), 19, 1), QString());
     QCOMPARE(foglal(2, m_nap, 20, 1), QString());
     // The reservation grid's query, with its parameters filled in.
-    const QString racs = QStringLiteral(
-                             "SELECT\n ora.ora,\n CONCAT(LPAD(ora.ora DIV 2,2,'0'),':',IF(ora.ora MOD 2 = 0,'00','30')) "
-                             "ora2,\n elojegyzes.elojegyzes,\n elojegyzes.azon,\n elojegyzes.asztal,\n "
-                             "elojegyzes.datum,\n elojegyzes.szoveg,\n elojegyzes.nev\nFROM ora\n LEFT JOIN elojegyzes "
-                             "ON (ora.ora = elojegyzes.ora) AND (elojegyzes.asztal = 1) AND (elojegyzes.datum = ") +
-                         SqlDatum(m_nap) + QStringLiteral(")\nORDER BY ora.ora;");
+    const QString racs =
+        QStringLiteral(
+            "SELECT\n ora.ora,\n CONCAT(LPAD(ora.ora DIV 2,2,'0'),':',IF(ora.ora MOD 2 = "
+            "0,'00','30')) "
+            "ora2,\n elojegyzes.elojegyzes,\n elojegyzes.azon,\n elojegyzes.asztal,\n "
+            "elojegyzes.datum,\n elojegyzes.szoveg,\n elojegyzes.nev\nFROM ora\n LEFT JOIN "
+            "elojegyzes "
+            "ON (ora.ora = elojegyzes.ora) AND (elojegyzes.asztal = 1) AND (elojegyzes.datum = ") +
+        SqlDatum(m_nap) + QStringLiteral(")\nORDER BY ora.ora;");
     const QStringList r = sorok(racs);
     QCOMPARE(r.size(), 48);
     QStringList foglalt;
     for (const QString& s : r)
         if (!s.endsWith(QLatin1String("NULL|NULL")))
-            foglalt << s.section(QLatin1Char('|'), 1, 1) + QLatin1Char(' ') + s.section(QLatin1Char('|'), 6, 7);
+            foglalt << s.section(QLatin1Char('|'), 1, 1) + QLatin1Char(' ') +
+                           s.section(QLatin1Char('|'), 6, 7);
     QCOMPARE(foglalt, QStringList({QStringLiteral("09:30 Festés|O'Brien Zsófi"),
                                    QStringLiteral("10:00 Festés|O'Brien Zsófi"),
                                    QStringLiteral("10:30 Festés|O'Brien Zsófi")}));
@@ -163,11 +179,16 @@ void TestElojegyzes::hibasAdat_data()
     QTest::addColumn<QString>("szoveg");
     QTest::addColumn<QString>("uzenet");
     QTest::newRow("no length") << 1 << 19 << 0 << QStringLiteral("x") << QStringLiteral("fél óra");
-    QTest::newRow("negative length") << 1 << 19 << -2 << QStringLiteral("x") << QStringLiteral("fél óra");
-    QTest::newRow("slot 48") << 1 << 48 << 1 << QStringLiteral("x") << QStringLiteral("Hibás időpont");
-    QTest::newRow("slot -1") << 1 << -1 << 1 << QStringLiteral("x") << QStringLiteral("Hibás időpont");
-    QTest::newRow("unknown service point") << 9 << 19 << 1 << QStringLiteral("x") << QStringLiteral("fodrász");
-    QTest::newRow("text of 51") << 1 << 19 << 1 << QString(51, QLatin1Char('a')) << QStringLiteral("50 karakter");
+    QTest::newRow("negative length")
+        << 1 << 19 << -2 << QStringLiteral("x") << QStringLiteral("fél óra");
+    QTest::newRow("slot 48") << 1 << 48 << 1 << QStringLiteral("x")
+                             << QStringLiteral("Hibás időpont");
+    QTest::newRow("slot -1") << 1 << -1 << 1 << QStringLiteral("x")
+                             << QStringLiteral("Hibás időpont");
+    QTest::newRow("unknown service point")
+        << 9 << 19 << 1 << QStringLiteral("x") << QStringLiteral("fodrász");
+    QTest::newRow("text of 51") << 1 << 19 << 1 << QString(51, QLatin1Char('a'))
+                                << QStringLiteral("50 karakter");
 }
 
 void TestElojegyzes::hibasAdat()
@@ -188,9 +209,11 @@ void TestElojegyzes::torlesFoglalasonkent()
     QCOMPARE(foglal(1, m_nap, 22, 1), QString());
     // The window's delete of any slot removes the whole booking of that day.
     const int azon = SqlEgesz(QStringLiteral("SELECT azon FROM elojegyzes WHERE ora=20;"), -1);
-    POS_OK(SqlFuttat(QStringLiteral("DELETE FROM elojegyzes WHERE (azon = ") + QString::number(azon) +
-                     QStringLiteral(") AND (datum = ") + SqlDatum(m_nap) + QStringLiteral(") AND (asztal = 1);")));
-    QCOMPARE(sorok(QStringLiteral("SELECT ora FROM elojegyzes")), QStringList(QStringLiteral("22")));
+    POS_OK(SqlFuttat(QStringLiteral("DELETE FROM elojegyzes WHERE (azon = ") +
+                     QString::number(azon) + QStringLiteral(") AND (datum = ") + SqlDatum(m_nap) +
+                     QStringLiteral(") AND (asztal = 1);")));
+    QCOMPARE(sorok(QStringLiteral("SELECT ora FROM elojegyzes")),
+             QStringList(QStringLiteral("22")));
     // The freed slots can be booked again; the identifier goes on from the
     // largest left.
     QCOMPARE(foglal(1, m_nap, 19, 2), QString());

@@ -27,7 +27,8 @@ private Q_SLOTS:
     void bonuszAlap();
 
 private:
-    static QString hitelad(int rendeles, const QString& tip, int ugyfel, const QString& szoveg, double osszeg);
+    static QString hitelad(int rendeles, const QString& tip, int ugyfel, const QString& szoveg,
+                           double osszeg);
 };
 
 void TestHitelBonusz::initTestCase()
@@ -54,24 +55,32 @@ void TestHitelBonusz::init()
 }
 
 // The credit routine's statement; the error message, or empty on success.
-QString TestHitelBonusz::hitelad(int rendeles, const QString& tip, int ugyfel, const QString& szoveg, double osszeg)
+QString TestHitelBonusz::hitelad(int rendeles, const QString& tip, int ugyfel,
+                                 const QString& szoveg, double osszeg)
 {
-    return hibaUzenet(hivas(QStringLiteral("sp_hitelad"), {QString::number(rendeles), SqlIdez(tip),
-                                                           QString::number(ugyfel), SqlIdez(szoveg), n(osszeg)}));
+    return hibaUzenet(
+        hivas(QStringLiteral("sp_hitelad"), {QString::number(rendeles), SqlIdez(tip),
+                                             QString::number(ugyfel), SqlIdez(szoveg), n(osszeg)}));
 }
 
 void TestHitelBonusz::hitelreSzamla()
 {
-    const QString blokk = QStringLiteral("  Kovács Éva asztal fogyasztása\r\n  Hitelre: Kiss Anna\r\n\r\n"
-                                         "Vágás                       3000\r\nFizetendő    3000\r\n");
+    const QString blokk =
+        QStringLiteral("  Kovács Éva asztal fogyasztása\r\n  Hitelre: Kiss Anna\r\n\r\n"
+                       "Vágás                       3000\r\nFizetendő    3000\r\n");
     QCOMPARE(hitelad(7, QStringLiteral("P"), 1, blokk, 3000), QString());
     QCOMPARE(hitelad(8, QStringLiteral("P"), 1, QStringLiteral("második"), 1500.5), QString());
-    QCOMPARE(sorok(QStringLiteral("SELECT ugyfel, hiteltip, datum, osszeg, rendeles FROM ugyfel_ados ORDER BY "
-                                  "ugyfel_ados")),
-             QStringList({QStringLiteral("1|P|") + ma().toString(Qt::ISODate) + QStringLiteral("|3000|7"),
-                          QStringLiteral("1|P|") + ma().toString(Qt::ISODate) + QStringLiteral("|1500.5|8")}));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT blokk FROM ugyfel_ados ORDER BY ugyfel_ados LIMIT 1;"), QString()),
-             blokk);
+    QCOMPARE(
+        sorok(QStringLiteral(
+            "SELECT ugyfel, hiteltip, datum, osszeg, rendeles FROM ugyfel_ados ORDER BY "
+            "ugyfel_ados")),
+        QStringList(
+            {QStringLiteral("1|P|") + ma().toString(Qt::ISODate) + QStringLiteral("|3000|7"),
+             QStringLiteral("1|P|") + ma().toString(Qt::ISODate) + QStringLiteral("|1500.5|8")}));
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral("SELECT blokk FROM ugyfel_ados ORDER BY ugyfel_ados LIMIT 1;"),
+                  QString()),
+        blokk);
     QCOMPARE(SqlSzam(QStringLiteral("SELECT osszeg FROM ugyfel WHERE ugyfel=1;"), -1), 4500.5);
     // A bill on credit moves no cash.
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM cassa;"), -1), 0);
@@ -82,14 +91,17 @@ void TestHitelBonusz::torlesztes()
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_cassaad('B',-1,1000,'nyitó');")));
     QCOMPARE(hitelad(-1, QStringLiteral("M"), 2, QStringLiteral("Törlesztés"), 3000), QString());
     // The ledger stores the repaid amount negated; the debt falls.
-    QCOMPARE(sorok(QStringLiteral("SELECT ugyfel, hiteltip, osszeg, blokk, rendeles FROM ugyfel_ados")),
-             QStringList(QStringLiteral("2|M|-3000|Törlesztés|-1")));
+    QCOMPARE(
+        sorok(QStringLiteral("SELECT ugyfel, hiteltip, osszeg, blokk, rendeles FROM ugyfel_ados")),
+        QStringList(QStringLiteral("2|M|-3000|Törlesztés|-1")));
     QCOMPARE(SqlSzam(QStringLiteral("SELECT osszeg FROM ugyfel WHERE ugyfel=2;"), -1), 2000.0);
     // The debt list's reading of the row: a decrease of 3000.
-    QCOMPARE(SqlSzam(QStringLiteral("SELECT IF(hiteltip='M',osszeg*-1,0.0) FROM ugyfel_ados;"), -1), 3000.0);
+    QCOMPARE(SqlSzam(QStringLiteral("SELECT IF(hiteltip='M',osszeg*-1,0.0) FROM ugyfel_ados;"), -1),
+             3000.0);
     // The money taken goes into the drawer.
-    QCOMPARE(sorok(QStringLiteral("SELECT c.cassatip, t.szorzo, c.asztal, c.osszeg, c.nyito, c.zaro, c.szoveg "
-                                  "FROM cassa c LEFT JOIN cassatip t ON (t.cassatip=c.cassatip) ORDER BY c.cassa")),
+    QCOMPARE(sorok(QStringLiteral(
+                 "SELECT c.cassatip, t.szorzo, c.asztal, c.osszeg, c.nyito, c.zaro, c.szoveg "
+                 "FROM cassa c LEFT JOIN cassatip t ON (t.cassatip=c.cassatip) ORDER BY c.cassa")),
              QStringList({QStringLiteral("B|1|-1|1000|0|1000|nyitó"),
                           QStringLiteral("T|1|-1|3000|1000|4000|Törlesztés: Nagy Ödön")}));
 }
@@ -108,7 +120,8 @@ void TestHitelBonusz::hitelElutasit_data()
     QTest::newRow("unknown kind") << QStringLiteral("X") << 1 << QStringLiteral("hiteltípus");
     QTest::newRow("two letters") << QStringLiteral("PM") << 1 << QStringLiteral("hiteltípus");
     QTest::newRow("empty kind") << QString() << 1 << QStringLiteral("hiteltípus");
-    QTest::newRow("unknown customer") << QStringLiteral("P") << 99 << QStringLiteral("Nincs ilyen ügyfél");
+    QTest::newRow("unknown customer")
+        << QStringLiteral("P") << 99 << QStringLiteral("Nincs ilyen ügyfél");
 }
 
 void TestHitelBonusz::hitelElutasit()
@@ -128,13 +141,15 @@ void TestHitelBonusz::bonuszEgyenleg()
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_bonuszba(1,50.5);")));
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_bonuszbol(1,120);")));
     QCOMPARE(SqlSzam(QStringLiteral("SELECT bonusz FROM ugyfel WHERE ugyfel=1;"), -1), 30.5);
-    QCOMPARE(sorok(QStringLiteral("SELECT ugyfel, osszeg_be, osszeg_ki, egyenleg, rogzitve IS NOT NULL FROM bonusz "
-                                  "ORDER BY bonusz")),
+    QCOMPARE(sorok(QStringLiteral(
+                 "SELECT ugyfel, osszeg_be, osszeg_ki, egyenleg, rogzitve IS NOT NULL FROM bonusz "
+                 "ORDER BY bonusz")),
              QStringList({QStringLiteral("1|100|0|100|1"), QStringLiteral("1|50.5|0|150.5|1"),
                           QStringLiteral("1|0|120|30.5|1")}));
     // More than the balance is refused and changes nothing; the whole
     // balance can be spent.
-    QVERIFY(hibaUzenet(QStringLiteral("CALL sp_bonuszbol(1,31);")).contains(QStringLiteral("Nincs elég bónusz")));
+    QVERIFY(hibaUzenet(QStringLiteral("CALL sp_bonuszbol(1,31);"))
+                .contains(QStringLiteral("Nincs elég bónusz")));
     QCOMPARE(SqlSzam(QStringLiteral("SELECT bonusz FROM ugyfel WHERE ugyfel=1;"), -1), 30.5);
     POS_OK(SqlFuttat(QStringLiteral("CALL sp_bonuszbol(1,30.5);")));
     QCOMPARE(SqlSzam(QStringLiteral("SELECT bonusz FROM ugyfel WHERE ugyfel=1;"), -1), 0.0);
@@ -152,11 +167,16 @@ void TestHitelBonusz::bonuszElutasit_data()
     QTest::addColumn<int>("ugyfel");
     QTest::addColumn<double>("osszeg");
     QTest::addColumn<QString>("uzenet");
-    QTest::newRow("credit negative") << QStringLiteral("sp_bonuszba") << 2 << -10.0 << QStringLiteral("negatív");
-    QTest::newRow("spend negative") << QStringLiteral("sp_bonuszbol") << 2 << -10.0 << QStringLiteral("negatív");
-    QTest::newRow("credit unknown") << QStringLiteral("sp_bonuszba") << 9 << 10.0 << QStringLiteral("ügyfél");
-    QTest::newRow("spend unknown") << QStringLiteral("sp_bonuszbol") << 9 << 10.0 << QStringLiteral("ügyfél");
-    QTest::newRow("overdraw") << QStringLiteral("sp_bonuszbol") << 2 << 500.01 << QStringLiteral("egyenleg: 500");
+    QTest::newRow("credit negative")
+        << QStringLiteral("sp_bonuszba") << 2 << -10.0 << QStringLiteral("negatív");
+    QTest::newRow("spend negative")
+        << QStringLiteral("sp_bonuszbol") << 2 << -10.0 << QStringLiteral("negatív");
+    QTest::newRow("credit unknown")
+        << QStringLiteral("sp_bonuszba") << 9 << 10.0 << QStringLiteral("ügyfél");
+    QTest::newRow("spend unknown")
+        << QStringLiteral("sp_bonuszbol") << 9 << 10.0 << QStringLiteral("ügyfél");
+    QTest::newRow("overdraw") << QStringLiteral("sp_bonuszbol") << 2 << 500.01
+                              << QStringLiteral("egyenleg: 500");
 }
 
 void TestHitelBonusz::bonuszElutasit()
@@ -202,7 +222,8 @@ void TestHitelBonusz::bonuszAlap()
     POS_OK(rendel(3, 1, 2000));
     const double kedv = SqlSzam(QStringLiteral("SELECT kedv FROM ugyfel WHERE ugyfel=1;"), 0);
     const double alap = SqlSzam(QStringLiteral("SELECT osszeg FROM vw_bonusz WHERE asztal=3;"), 0);
-    POS_OK(SqlFuttat(QStringLiteral("CALL sp_bonuszba(1,") + n(kedv / 100 * alap) + QStringLiteral(");")));
+    POS_OK(SqlFuttat(QStringLiteral("CALL sp_bonuszba(1,") + n(kedv / 100 * alap) +
+                     QStringLiteral(");")));
     QCOMPARE(SqlSzam(QStringLiteral("SELECT bonusz FROM ugyfel WHERE ugyfel=1;"), -1), 100.0);
 }
 
