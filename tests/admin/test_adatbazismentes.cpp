@@ -1,0 +1,641 @@
+// Backup, restore and the full backup against the private server: round
+// trips of the whole database in plain and zipped form, damaged files that
+// must change nothing, code pages, a schema loaded through the restore path,
+// a failing statement inside a data restore, and the external dump tool
+// with and without a password.
+
+#include "Ansi.h"
+#include "Azonositas.h"
+#include "Beall.h"
+#include "DbHiba.h"
+#include "KozosDB.h"
+#include "Mentes.h"
+#include "RegiAdatok.h"
+#include "Seged.h"
+#include "SqlSzkript.h"
+#include "TeljesMentes.h"
+#include "TesztAdatbazis.h"
+#include "Visszaallitas.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QSignalSpy>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+#include <quazip.h>
+#include <quazipfile.h>
+#include <quazipnewinfo.h>
+#include <zlib.h>
+
+namespace {
+
+const QString forrasNev = QStringLiteral("teszt_dbmentes");
+const QString celNev = QStringLiteral("teszt_dbmentes_cel");
+const QString mentoFelhasznalo = QStringLiteral("vexlof_mento");
+// Hungarian letters, both quotes, a comment sign, a backslash and spaces.
+const QString mentoJelszo = QStringLiteral("Jó'jel\"szó # ű\\ő x");
+
+using Pillanatkep = QMap<QString, QStringList>;
+
+// Every base table's rows as text, sorted: the database's content.
+Pillanatkep pillanatkep(QSqlDatabase db)
+{
+    Pillanatkep ki;
+    for (const QString& t : TablaNevek(db)) {
+        QSqlQuery q = SqlNyit(QStringLiteral("SELECT * FROM ") + t + QLatin1Char(';'), db);
+        QStringList sorok;
+        while (q.next()) {
+            QStringList mezok;
+            for (int i = 0; i < q.record().count(); ++i)
+                mezok.append(q.value(i).isNull() ? QStringLiteral("<NULL>") : q.value(i).toString());
+            sorok.append(mezok.join(QChar(0x1f)));
+        }
+        sorok.sort();
+        ki.insert(t, sorok);
+    }
+    return ki;
+}
+
+void egyezik(const Pillanatkep& a, const Pillanatkep& b)
+{
+    QCOMPARE(a.keys(), b.keys());
+    for (auto it = a.cbegin(); it != a.cend(); ++it)
+        if (it.value() != b.value(it.key()))
+            QFAIL(qPrintable(QStringLiteral("A(z) ") + it.key() + QStringLiteral(" tábla eltér")));
+}
+
+const char* probaTabla =
+    "CREATE TABLE proba_tipusok ("
+    " id INT NOT NULL PRIMARY KEY, szoveg VARCHAR(200) NULL, memo TEXT NULL, datum DATE NULL,"
+    " ido DATETIME NULL, ora TIME NULL, szam DOUBLE NULL, jel CHAR(1) NULL"
+    ") ENGINE=InnoDB DEFAULT CHARSET=latin2 COLLATE=latin2_hungarian_ci";
+
+} // namespace
+
+class TestAdatbazisMentes : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void mentesFormatum();
+    void oda_vissza_data();
+    void oda_vissza();
+    void masikAdatbazisba();
+    void zipMelletiSqlMarad();
+    void csonkaMentesElutasitva_data();
+    void csonkaMentesElutasitva();
+    void zipHibak();
+    void kodlapok_data();
+    void kodlapok();
+    void hibasUtasitasVisszavon();
+    void nezetSorokKimaradnak();
+    void semaBetoltesEsBelepes();
+    void teljesMentes_data();
+    void teljesMentes();
+    void teljesMentesHibak();
+    void regiAdatok();
+
+private:
+    KapcsolatAdat forras() const { return TesztAdatbazis::root(forrasNev); }
+    QString temp() const { return m_dir.filePath(QStringLiteral("Temp")); }
+    // Changes data everywhere so that a restore has something to undo.
+    void elront();
+
+    QTemporaryDir m_dir;
+    Pillanatkep m_eredeti;
+    QByteArray m_mentes; // the plain backup's bytes
+};
+
+void TestAdatbazisMentes::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    try {
+        TesztAdatbazis::letrehoz(forrasNev, true);
+    } catch (const DbHiba& h) {
+        QFAIL(qPrintable(h.uzenet()));
+    }
+    SQL_OK(QString::fromLatin1(probaTabla));
+    const QStringList szovegek{QStringLiteral("Árvíztűrő tükörfúrógép ŐŰőű"),
+                               QStringLiteral("O'Neil ''két'' \"idéz\""),
+                               QStringLiteral("C:\\Temp\\új\\"),
+                               QStringLiteral("első\r\nmásodik\nharmadik\r"),
+                               QStringLiteral("x\\'y; -- nem megjegyzés # sem /* ez */"),
+                               QString(),
+                               QStringLiteral(""),
+                               QStringLiteral("pont;vessző, és\ttab")};
+    for (int i = 1; i <= 250; ++i) {
+        const QString sz = szovegek.at(i % szovegek.size());
+        const QString szovegSql = (i % szovegek.size() == 5) ? QStringLiteral("NULL") : SqlIdez(sz);
+        const QString datum = i % 7 == 0 ? QStringLiteral("NULL") : SqlDatum(QDate(2023, 12, 30).addDays(i));
+        const QString ido = i % 9 == 0 ? QStringLiteral("NULL")
+                                       : SqlDatumIdo(QDateTime(QDate(2024, 2, 29), QTime(0, 0, 1)).addSecs(i * 3671));
+        const QString ora = i % 11 == 0 ? QStringLiteral("NULL")
+                                        : QStringLiteral("'") + QTime(0, 0).addSecs(i * 347).toString(QStringLiteral("HH:mm:ss")) +
+                                              QLatin1Char('\'');
+        const QString szam = i % 13 == 0 ? QStringLiteral("NULL") : SzamSql(i * 1.25 - 100.1);
+        SQL_OK(QStringLiteral("INSERT INTO proba_tipusok VALUES (") + QString::number(i) + QLatin1Char(',') + szovegSql +
+               QLatin1Char(',') + SqlIdez(sz + QStringLiteral("\r\n") + sz) + QLatin1Char(',') + datum + QLatin1Char(',') +
+               ido + QLatin1Char(',') + ora + QLatin1Char(',') + szam + QStringLiteral(",'") +
+               (i % 2 ? QStringLiteral("I") : QStringLiteral("N")) + QStringLiteral("');"));
+    }
+    SQL_OK(QStringLiteral("INSERT INTO ugyfel (ugyfel, ugyfel_nev, megjegyzes) VALUES (9001, 'Őri Űrsula', ") +
+           SqlIdez(QStringLiteral("Kedveli a 'különleges' kezelést\r\nC:\\x")) + QStringLiteral(");"));
+    SQL_OK(QStringLiteral("CREATE OR REPLACE VIEW vw_proba AS SELECT id, szoveg FROM proba_tipusok;"));
+    m_eredeti = pillanatkep(Kapcsolat::fo());
+    QCOMPARE(m_eredeti.value(QStringLiteral("proba_tipusok")).size(), 250);
+    QVERIFY(!m_eredeti.contains(QStringLiteral("vw_proba")));
+
+    // The user with a password for the full backup.
+    try {
+        QSqlDatabase r = Kapcsolat::nyit(TesztAdatbazis::root(), QStringLiteral("teszt_root_m"));
+        for (const QString& gep : {QStringLiteral("localhost"), QStringLiteral("127.0.0.1")}) {
+            const QString u = SqlIdez(mentoFelhasznalo) + QStringLiteral("@") + SqlIdez(gep);
+            SqlFuttat(QStringLiteral("DROP USER IF EXISTS ") + u, r);
+            SqlFuttat(QStringLiteral("CREATE USER ") + u + QStringLiteral(" IDENTIFIED BY ") + SqlIdez(mentoJelszo), r);
+            SqlFuttat(QStringLiteral("GRANT ALL PRIVILEGES ON ") + forrasNev + QStringLiteral(".* TO ") + u, r);
+        }
+    } catch (const DbHiba& h) {
+        QFAIL(qPrintable(h.uzenet()));
+    }
+    Kapcsolat::bezar(QStringLiteral("teszt_root_m"));
+}
+
+void TestAdatbazisMentes::cleanupTestCase()
+{
+    Kapcsolat::foBezar();
+    try {
+        QSqlDatabase r = Kapcsolat::nyit(TesztAdatbazis::root(), QStringLiteral("teszt_root_m"));
+        for (const QString& gep : {QStringLiteral("localhost"), QStringLiteral("127.0.0.1")})
+            SqlFuttat(QStringLiteral("DROP USER IF EXISTS ") + SqlIdez(mentoFelhasznalo) + QStringLiteral("@") +
+                          SqlIdez(gep),
+                      r);
+    } catch (const DbHiba&) {
+    }
+    Kapcsolat::bezar(QStringLiteral("teszt_root_m"));
+    TesztAdatbazis::torol(forrasNev);
+    TesztAdatbazis::torol(celNev);
+}
+
+void TestAdatbazisMentes::elront()
+{
+    SQL_OK(QStringLiteral("DELETE FROM proba_tipusok WHERE id > 120;"));
+    SQL_OK(QStringLiteral("UPDATE proba_tipusok SET szoveg = 'elrontva', datum = NULL WHERE id < 10;"));
+    SQL_OK(QStringLiteral("INSERT INTO proba_tipusok (id, szoveg) VALUES (1000, 'új sor');"));
+    SQL_OK(QStringLiteral("DELETE FROM ugyfel;"));
+    SQL_OK(QStringLiteral("UPDATE cikkszam SET cikkszam_nev = CONCAT(cikkszam_nev, '!');"));
+}
+
+void TestAdatbazisMentes::mentesFormatum()
+{
+    const QString fajl = m_dir.filePath(QStringLiteral("formatum.sql"));
+    QList<int> haladas;
+    BiztonsagiMentes(forras(), fajl, temp(), [&](int k, int) { haladas.append(k); });
+    QVERIFY(!haladas.isEmpty());
+    QFile f(fajl);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    m_mentes = f.readAll();
+    // Windows-1250 bytes and CR LF line ends.
+    QVERIFY(m_mentes.contains(AnsiBajtok(QStringLiteral("Árvíztűrő tükörfúrógép ŐŰőű"))));
+    QVERIFY(!m_mentes.contains(QStringLiteral("Árvíztűrő").toUtf8()));
+    QVERIFY(m_mentes.contains("TRUNCATE proba_tipusok;\r\nINSERT IGNORE INTO proba_tipusok (id,szoveg,memo,datum,ido,ora,szam,jel) VALUES\r\n"));
+    QVERIFY(!m_mentes.contains("vw_proba"));
+    // 250 rows: statements of 100, 100 and 50 rows.
+    const QString szoveg = FajlSzoveg(m_mentes);
+    const SqlSzkript sz = SqlSzkript::elemez(szoveg);
+    QVERIFY2(sz.ervenyes(), qPrintable(sz.hiba()));
+    QList<int> sorok;
+    for (const auto& u : sz.utasitasok())
+        if (u.szoveg.startsWith(QStringLiteral("INSERT IGNORE INTO proba_tipusok ")))
+            sorok.append(int(u.szoveg.count(QStringLiteral("\r\n("))));
+    QCOMPARE(sorok, (QList<int>{100, 100, 50}));
+    QVERIFY(AdatSzkript(sz));
+}
+
+void TestAdatbazisMentes::oda_vissza_data()
+{
+    QTest::addColumn<QString>("nev");
+    QTest::newRow("plain") << QStringLiteral("oda_sima.sql");
+    QTest::newRow("zipped") << QStringLiteral("oda_tomoritett.zip");
+    QTest::newRow("zipped, upper-case extension") << QStringLiteral("ODA2.ZIP");
+}
+
+void TestAdatbazisMentes::oda_vissza()
+{
+    QFETCH(QString, nev);
+    const QString fajl = m_dir.filePath(nev);
+    BiztonsagiMentes(forras(), fajl, temp());
+    QVERIFY(QFile::exists(fajl));
+    if (nev.endsWith(QStringLiteral("zip"), Qt::CaseInsensitive)) {
+        QuaZip z(fajl);
+        QVERIFY(z.open(QuaZip::mdUnzip));
+        QCOMPARE(z.getFileNameList(), QStringList{ZipTagNev(fajl)});
+        // The script was prepared in the temporary folder and removed.
+        QVERIFY(!QFile::exists(QDir(temp()).filePath(ZipTagNev(fajl))));
+        QVERIFY(!QFile::exists(m_dir.filePath(ZipTagNev(fajl))));
+    }
+    elront();
+    QVERIFY(pillanatkep(Kapcsolat::fo()) != m_eredeti);
+    int utolso = 0, osszes = 0;
+    Visszaallitas(forras(), fajl, temp(), [&](int k, int o) {
+        utolso = k;
+        osszes = o;
+    });
+    QVERIFY(osszes > 0);
+    QCOMPARE(utolso, osszes);
+    egyezik(pillanatkep(Kapcsolat::fo()), m_eredeti);
+    // Nothing of the unpacking is left behind.
+    QVERIFY(!QDir(temp()).exists() || QDir(temp()).isEmpty());
+}
+
+void TestAdatbazisMentes::masikAdatbazisba()
+{
+    // A new database created with the schema through the restore path, then
+    // filled from the backup: table by table the same content.
+    const KapcsolatAdat cel = TesztAdatbazis::uresLetrehoz(celNev);
+    Visszaallitas(cel, TesztAdatbazis::schemaFajl(), temp());
+    {
+        QSqlDatabase db = Kapcsolat::nyit(cel, QStringLiteral("cel"));
+        SqlFuttat(QString::fromLatin1(probaTabla), db);
+    }
+    Kapcsolat::bezar(QStringLiteral("cel"));
+    const QString fajl = m_dir.filePath(QStringLiteral("masik.zip"));
+    BiztonsagiMentes(forras(), fajl, temp());
+    Visszaallitas(cel, fajl, temp());
+    Pillanatkep p;
+    {
+        QSqlDatabase db = Kapcsolat::nyit(cel, QStringLiteral("cel"));
+        p = pillanatkep(db);
+    }
+    Kapcsolat::bezar(QStringLiteral("cel"));
+    egyezik(p, m_eredeti);
+}
+
+void TestAdatbazisMentes::zipMelletiSqlMarad()
+{
+    // A ".sql" file of the archive's name beside it is not the backup's to
+    // overwrite or delete.
+    const QString fajl = m_dir.filePath(QStringLiteral("szomszed.zip"));
+    const QString szomszed = m_dir.filePath(QStringLiteral("szomszed.sql"));
+    {
+        QFile f(szomszed);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("-- a kezelő saját fájlja\n");
+    }
+    BiztonsagiMentes(forras(), fajl, temp());
+    QFile f(szomszed);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("-- a kezelő saját fájlja\n"));
+}
+
+void TestAdatbazisMentes::csonkaMentesElutasitva_data()
+{
+    QTest::addColumn<QByteArray>("vag"); // where the file is cut
+    QTest::newRow("inside a quoted text") << AnsiBajtok(QStringLiteral("'Árvíztűrő tükör"));
+    QTest::newRow("after a row line, statement open") << QByteArray("),\r\n(");
+    QTest::newRow("inside a value list") << QByteArray("'O''Neil ''''k");
+    QTest::newRow("inside the column list") << QByteArray("(id,szoveg,me");
+}
+
+void TestAdatbazisMentes::csonkaMentesElutasitva()
+{
+    QFETCH(QByteArray, vag);
+    QVERIFY(!m_mentes.isEmpty());
+    // Cut in the middle of the backup, inside proba_tipusok's second block.
+    const qsizetype blokk = m_mentes.indexOf("INSERT IGNORE INTO proba_tipusok");
+    QVERIFY(blokk > 0);
+    qsizetype hol = m_mentes.indexOf(vag, m_mentes.indexOf("INSERT IGNORE INTO proba_tipusok", blokk + 10));
+    QVERIFY(hol > 0);
+    hol += vag.size() - 1;
+    for (const QString& nev : {QStringLiteral("csonka.sql"), QStringLiteral("csonka.zip")}) {
+        const QString fajl = m_dir.filePath(nev);
+        if (nev.endsWith(QStringLiteral(".zip"))) {
+            const QString sql = m_dir.filePath(QStringLiteral("forras_csonka.sql"));
+            QFile f(sql);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(m_mentes.left(hol));
+            f.close();
+            ZipKeszit(fajl, sql, ZipTagNev(fajl));
+        } else {
+            QFile f(fajl);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(m_mentes.left(hol));
+        }
+        elront();
+        const Pillanatkep elotte = pillanatkep(Kapcsolat::fo());
+        try {
+            Visszaallitas(forras(), fajl, temp());
+            QFAIL("a damaged backup was loaded");
+        } catch (const DbHiba& h) {
+            QVERIFY2(h.uzenet().contains(QStringLiteral("hiányos vagy sérült")), qPrintable(h.uzenet()));
+            QVERIFY(h.uzenet().contains(QStringLiteral("változatlan")));
+        }
+        egyezik(pillanatkep(Kapcsolat::fo()), elotte);
+        Visszaallitas(forras(), m_dir.filePath(QStringLiteral("formatum.sql")), temp());
+    }
+    egyezik(pillanatkep(Kapcsolat::fo()), m_eredeti);
+}
+
+void TestAdatbazisMentes::zipHibak()
+{
+    const QString sql = m_dir.filePath(QStringLiteral("formatum.sql"));
+    elront();
+    const Pillanatkep elotte = pillanatkep(Kapcsolat::fo());
+    auto elutasit = [&](const QString& fajl, const QString& resz) {
+        try {
+            Visszaallitas(forras(), fajl, temp());
+            QFAIL(qPrintable(fajl + QStringLiteral(" was loaded")));
+        } catch (const DbHiba& h) {
+            QVERIFY2(h.uzenet().contains(resz), qPrintable(h.uzenet()));
+        }
+        QVERIFY(!QDir(temp()).exists() || QDir(temp()).isEmpty());
+    };
+
+    // The member does not carry the archive's base name.
+    const QString masNev = m_dir.filePath(QStringLiteral("masnev.zip"));
+    ZipKeszit(masNev, sql, QStringLiteral("formatum.sql"));
+    elutasit(masNev, QStringLiteral("nincs meg a várt fájl: masnev.sql"));
+
+    // A stored (uncompressed) member with one byte changed: checksum error.
+    const QString tarolt = m_dir.filePath(QStringLiteral("tarolt.zip"));
+    {
+        QuaZip z(tarolt);
+        QVERIFY(z.open(QuaZip::mdCreate));
+        QuaZipFile ki(&z);
+        QVERIFY(ki.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("tarolt.sql")), nullptr, 0, 0, 0));
+        ki.write(m_mentes);
+        ki.close();
+        z.close();
+    }
+    QByteArray bajtok;
+    {
+        QFile f(tarolt);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        bajtok = f.readAll();
+    }
+    const qsizetype hol = bajtok.indexOf("TRUNCATE proba_tipusok");
+    QVERIFY(hol > 0);
+    bajtok[hol] = 'X';
+    {
+        QFile f(tarolt);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bajtok);
+    }
+    elutasit(tarolt, QStringLiteral("ellenőrzőösszeg"));
+
+    // A compressed member whose data is damaged.
+    const QString serult = m_dir.filePath(QStringLiteral("serult.zip"));
+    ZipKeszit(serult, sql, ZipTagNev(serult));
+    {
+        QFile f(serult);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QByteArray b = f.readAll();
+        for (qsizetype i = 200; i < 260; ++i)
+            b[i] = char(b.at(i) ^ 0x5A);
+        f.seek(0);
+        f.write(b);
+    }
+    elutasit(serult, QStringLiteral("változatlan"));
+
+    // Not an archive at all.
+    const QString nemZip = m_dir.filePath(QStringLiteral("nemzip.zip"));
+    QFile::copy(sql, nemZip);
+    elutasit(nemZip, QStringLiteral("zip"));
+
+    egyezik(pillanatkep(Kapcsolat::fo()), elotte);
+}
+
+void TestAdatbazisMentes::kodlapok_data()
+{
+    QTest::addColumn<bool>("utf8");
+    QTest::addColumn<bool>("zip");
+    QTest::newRow("Windows-1250") << false << false;
+    QTest::newRow("UTF-8") << true << false;
+    QTest::newRow("Windows-1250 in a zip") << false << true;
+    QTest::newRow("UTF-8 in a zip") << true << true;
+}
+
+void TestAdatbazisMentes::kodlapok()
+{
+    QFETCH(bool, utf8);
+    QFETCH(bool, zip);
+    const QString szoveg = QStringLiteral("TRUNCATE proba_tipusok;\r\n"
+                                          "INSERT IGNORE INTO proba_tipusok (id,szoveg,memo) VALUES\r\n"
+                                          "(1,'Árvíztűrő tükörfúrógép','ŐŰőű áéíóöúü'),\r\n"
+                                          "(2,'Ökör és Ügyfél','Őz\\r\\nŰr');\r\n");
+    const QByteArray bajtok = utf8 ? szoveg.toUtf8() : AnsiBajtok(szoveg);
+    const QString sql = m_dir.filePath(QStringLiteral("kodlap.sql"));
+    {
+        QFile f(sql);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bajtok);
+    }
+    QString fajl = sql;
+    if (zip) {
+        fajl = m_dir.filePath(QStringLiteral("kodlap.zip"));
+        ZipKeszit(fajl, sql, ZipTagNev(fajl));
+    }
+    Visszaallitas(forras(), fajl, temp());
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT szoveg FROM proba_tipusok WHERE id=1;"), QString()),
+             QStringLiteral("Árvíztűrő tükörfúrógép"));
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT memo FROM proba_tipusok WHERE id=1;"), QString()),
+             QStringLiteral("ŐŰőű áéíóöúü"));
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT memo FROM proba_tipusok WHERE id=2;"), QString()),
+             QStringLiteral("Őz\r\nŰr"));
+    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM proba_tipusok;"), -1), 2);
+    Visszaallitas(forras(), m_dir.filePath(QStringLiteral("formatum.sql")), temp());
+    egyezik(pillanatkep(Kapcsolat::fo()), m_eredeti);
+}
+
+void TestAdatbazisMentes::hibasUtasitasVisszavon()
+{
+    // A data script whose later statement the server refuses: the tables
+    // emptied and filled before it come back as they were.
+    const QString fajl = m_dir.filePath(QStringLiteral("hibas.sql"));
+    {
+        QFile f(fajl);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(AnsiBajtok(QStringLiteral("TRUNCATE proba_tipusok;\r\n"
+                                          "INSERT IGNORE INTO proba_tipusok (id,szoveg) VALUES\r\n(1,'egy');\r\n"
+                                          "TRUNCATE ugyfel;\r\n"
+                                          "INSERT IGNORE INTO ugyfel (ugyfel,nincs_ilyen) VALUES\r\n(1,'x');\r\n")));
+    }
+    const SqlSzkript sz = VisszaallitasElokeszit(fajl, temp());
+    QVERIFY(AdatSzkript(sz));
+    try {
+        Visszaallitas(forras(), fajl, temp());
+        QFAIL("the refused statement was not reported");
+    } catch (const DbHiba& h) {
+        QVERIFY2(h.uzenet().contains(QStringLiteral("nincs_ilyen")), qPrintable(h.uzenet()));
+        QVERIFY(h.uzenet().contains(QStringLiteral("5. sor")));
+        QVERIFY(h.uzenet().contains(QStringLiteral("visszavonva")));
+        QCOMPARE(h.kod(), 1054);
+    }
+    egyezik(pillanatkep(Kapcsolat::fo()), m_eredeti);
+}
+
+void TestAdatbazisMentes::nezetSorokKimaradnak()
+{
+    // Older backups listed views with the tables; their lines are skipped.
+    const QString fajl = m_dir.filePath(QStringLiteral("nezettel.sql"));
+    QByteArray b = m_mentes;
+    b.append("TRUNCATE vw_proba;\r\nINSERT IGNORE INTO vw_proba (id,szoveg) VALUES\r\n(5000,'nézet');\r\n");
+    {
+        QFile f(fajl);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(b);
+    }
+    elront();
+    Visszaallitas(forras(), fajl, temp());
+    egyezik(pillanatkep(Kapcsolat::fo()), m_eredeti);
+}
+
+void TestAdatbazisMentes::semaBetoltesEsBelepes()
+{
+    // The schema script (tables, views, procedures in DELIMITER blocks) is
+    // not a data script and runs statement by statement.
+    const SqlSzkript sz = VisszaallitasElokeszit(TesztAdatbazis::schemaFajl(), temp());
+    QVERIFY(!AdatSzkript(sz));
+    const KapcsolatAdat cel = TesztAdatbazis::uresLetrehoz(celNev);
+    Visszaallitas(cel, TesztAdatbazis::schemaFajl(), temp());
+    const KapcsolatAdat fo = TesztAdatbazis::root(forrasNev);
+    Kapcsolat::foNyit(cel);
+    const auto jog = Azonosit(QStringLiteral("rendszergazda"), QStringLiteral("kobzeti"));
+    const QString verzio = SqlSzoveg(QStringLiteral("SELECT MAX(verzio) FROM verzio;"), QString());
+    Kapcsolat::foNyit(fo);
+    QVERIFY(jog.has_value());
+    QVERIFY(jog->rendszergazda);
+    QCOMPARE(verzio, ProgramVerzio);
+}
+
+void TestAdatbazisMentes::teljesMentes_data()
+{
+    QTest::addColumn<bool>("jelszoval");
+    QTest::newRow("root without password") << false;
+    QTest::newRow("user with a password") << true;
+}
+
+void TestAdatbazisMentes::teljesMentes()
+{
+    QFETCH(bool, jelszoval);
+    const QString eszkoz = TeljesMentes::alapEszkoz();
+    if (eszkoz.isEmpty())
+        QSKIP("no mariadb-dump or mysqldump on the PATH");
+    KapcsolatAdat a = forras();
+    if (jelszoval) {
+        a.felhasznalo = mentoFelhasznalo;
+        a.jelszo = mentoJelszo;
+        // The same password opens the program's own connection.
+        Kapcsolat::nyit(a, QStringLiteral("mento_proba"));
+        Kapcsolat::bezar(QStringLiteral("mento_proba"));
+    }
+    QTemporaryDir munka;
+    QTemporaryDir celMappa;
+    const QString cel = celMappa.filePath(QStringLiteral("teljes mentés.sql"));
+
+    TeljesMentes m;
+    QSignalSpy kesz(&m, &TeljesMentes::kesz);
+    QVERIFY2(m.indit(eszkoz, a, cel, munka.path()), qPrintable(m.hiba()));
+    const QString opcio = m.opcioFajl();
+    QVERIFY(!opcio.isEmpty());
+    if (QFile::exists(opcio)) {
+        const auto idegen = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
+                            QFileDevice::WriteOther | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        QCOMPARE(QFile::permissions(opcio) & idegen, QFileDevice::Permissions());
+    }
+    const QStringList args = m.folyamat()->arguments();
+    QVERIFY(args.first().startsWith(QStringLiteral("--defaults-extra-file=")));
+    QVERIFY(args.contains(QStringLiteral("--result-file=") + cel));
+    if (jelszoval) {
+        QVERIFY(!args.join(QLatin1Char(' ')).contains(mentoJelszo));
+        QFile cmd(QStringLiteral("/proc/") + QString::number(m.folyamat()->processId()) + QStringLiteral("/cmdline"));
+        if (cmd.open(QIODevice::ReadOnly))
+            QVERIFY(!cmd.readAll().contains(mentoJelszo.toUtf8()));
+    }
+    QVERIFY(kesz.wait(120000));
+    const bool sikeres = kesz.first().at(0).toBool();
+    QVERIFY2(sikeres, qPrintable(kesz.first().at(1).toString()));
+    QVERIFY(kesz.first().at(1).toString().contains(QStringLiteral("elkészült")));
+
+    // The option file is gone, and no file left in the working folder holds
+    // the password.
+    QVERIFY(!QFile::exists(opcio));
+    QVERIFY(m.opcioFajl().isEmpty());
+    if (jelszoval) {
+        QDirIterator it(munka.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray b = f.readAll();
+            QVERIFY2(!b.contains(mentoJelszo.toUtf8()) && !b.contains(AnsiBajtok(mentoJelszo)),
+                     qPrintable(f.fileName()));
+        }
+    }
+    // The dump itself: the database with its data.
+    QFile f(cel);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray dump = f.readAll();
+    QVERIFY(dump.contains("CREATE DATABASE"));
+    QVERIFY(dump.contains(forrasNev.toUtf8()));
+    QVERIFY(dump.contains("proba_tipusok"));
+    QVERIFY(dump.contains(QStringLiteral("Árvíztűrő tükörfúrógép").toUtf8()));
+    QVERIFY(!dump.contains(mentoJelszo.toUtf8()));
+    // Our batch reader can read it back.
+    const SqlSzkript sz = SqlSzkript::elemez(FajlSzoveg(dump));
+    QVERIFY2(sz.ervenyes(), qPrintable(sz.hiba()));
+}
+
+void TestAdatbazisMentes::teljesMentesHibak()
+{
+    const QString eszkoz = TeljesMentes::alapEszkoz();
+    if (eszkoz.isEmpty())
+        QSKIP("no mariadb-dump or mysqldump on the PATH");
+    QTemporaryDir munka;
+    {
+        // A wrong password: the tool's refusal is reported, the option file removed.
+        KapcsolatAdat a = forras();
+        a.felhasznalo = mentoFelhasznalo;
+        a.jelszo = QStringLiteral("rossz jelszó");
+        TeljesMentes m;
+        QSignalSpy kesz(&m, &TeljesMentes::kesz);
+        QVERIFY(m.indit(eszkoz, a, munka.filePath(QStringLiteral("rossz.sql")), munka.path()));
+        const QString opcio = m.opcioFajl();
+        QVERIFY(kesz.wait(60000));
+        QCOMPARE(kesz.first().at(0).toBool(), false);
+        QVERIFY2(kesz.first().at(1).toString().contains(QStringLiteral("Access denied")),
+                 qPrintable(kesz.first().at(1).toString()));
+        QVERIFY(!QFile::exists(opcio));
+    }
+    {
+        // A tool that is not there: nothing is written.
+        munka.remove();
+        QVERIFY(QDir().mkpath(munka.path()));
+        TeljesMentes m;
+        QVERIFY(!m.indit(munka.filePath(QStringLiteral("nincs-ilyen-dump")), forras(),
+                         munka.filePath(QStringLiteral("x.sql")), munka.path()));
+        QVERIFY(m.hiba().contains(QStringLiteral("nem található")));
+        QVERIFY(QDir(munka.path()).entryList(QDir::Files).isEmpty());
+    }
+}
+
+void TestAdatbazisMentes::regiAdatok()
+{
+    Jog.felhasznalo = QStringLiteral("rendszergazda");
+    QCOMPARE(RegiAdatokAlapDatum(QDate(2024, 5, 31)), QDate(2024, 2, 29));
+    QCOMPARE(RegiAdatokUtasitas(QDate(2024, 2, 29)), QStringLiteral("CALL sp_torol('2024-02-29');"));
+    SQL_OK(QStringLiteral("INSERT INTO naplo (datum, felhasznalo, sikeres) VALUES ('2001-01-01', 'regi', 'I'), "
+                          "('2001-01-03', 'ujabb', 'I');"));
+    RegiAdatokTorol(QDate(2001, 1, 2));
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT mit FROM naplozas ORDER BY naplozas DESC LIMIT 1;"), QString()),
+             QStringLiteral("Régi adatok törlése: '2001-01-02'"));
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT felhasznalo FROM naplozas ORDER BY naplozas DESC LIMIT 1;"), QString()),
+             QStringLiteral("rendszergazda"));
+    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplo WHERE felhasznalo='regi';"), -1), 0);
+    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplo WHERE felhasznalo='ujabb';"), -1), 1);
+}
+
+QTEST_GUILESS_MAIN(TestAdatbazisMentes)
+#include "test_adatbazismentes.moc"
