@@ -74,6 +74,10 @@ Tfrm_NyomtatKep::Tfrm_NyomtatKep(QWidget* szulo)
     m_szoveg->setEdgeMode(QsciScintilla::EdgeNone);
     m_szoveg->setEdgeColor(QColor(192, 192, 192));
     m_szoveg->setCaretLineVisible(false);
+    m_szoveg->setCaretWidth(0);
+    // The horizontal scroll range follows the longest line.
+    m_szoveg->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
+    m_szoveg->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
     m_szoveg->setReadOnly(true);
 
     m_kep = new QLabel(this);

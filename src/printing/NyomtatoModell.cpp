@@ -46,7 +46,7 @@ QVariant NyomtatoModell::data(const QModelIndex& index, int szerep) const
     case Tipus: return ny.nyomtipus_nev;
     case Nyomtato: return ny.nyomtato_nev;
     case Betutipus: return ny.betutipus;
-    case Betumeret: return ny.betumeret;
+    case Betumeret: return ny.betumeret > 0 ? QVariant(ny.betumeret) : QVariant(); // none on the text paths
     case Szeles: return ny.szeles;
     case Extrasor: return ny.extrasor;
     case Marka: return ny.marka_nev;

@@ -3,13 +3,23 @@
 // exactly what was sent.
 
 #include "BlokkSzoveg.h"
+#include "DialogusVezerlo.h"
+#include "Inp.h"
+#include "Mappak.h"
+#include "NyomBeall.h"
 #include "Nyomtato.h"
+#include "Radio.h"
 #include "RawNyomtatas.h"
 #include "SzovegNyomtat.h"
 #include "Uzenetek.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -27,6 +37,7 @@ class TestRawNyomtatas : public QObject
     Q_OBJECT
 
 private:
+    QTemporaryDir m_adat;
     QString m_sor;
     QString m_kimenet;
     QList<UzenetAdat> m_uzenetek;
@@ -54,6 +65,8 @@ private Q_SLOTS:
     void szovegesUtvonalTeljesFolyam();
     void telepitettNyomtatok();
     void ismeretlenSor();
+    void ujProfilNyomtatoListabol();
+    void ujGrafikusFontMegsem();
 };
 
 void TestRawNyomtatas::initTestCase()
@@ -69,6 +82,11 @@ void TestRawNyomtatas::initTestCase()
     m_kimenet = dir + QStringLiteral("/out/") + m_sor + QStringLiteral(".bin");
     // Before the first CUPS call: the client library reads it once.
     qputenv("CUPS_SERVER", szerver.toUtf8());
+    QVERIFY(m_adat.isValid());
+    QFile ini(m_adat.filePath(QStringLiteral("VexloF.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.close();
+    MappakBeallit(m_adat.path());
     UzenetElfogo([this](const UzenetAdat& u) {
         m_uzenetek << u;
         return true;
@@ -142,6 +160,127 @@ void TestRawNyomtatas::ismeretlenSor()
     QCOMPARE(m_uzenetek.at(0).tipus, UzenetAdat::Hiba);
     QVERIFY(m_uzenetek.at(0).szoveg.startsWith(QStringLiteral("Hiba nyomtatás közben:\r\nnincs_ilyen_sor: ")));
     QVERIFY(!QFile::exists(m_kimenet));
+}
+
+namespace {
+
+DialogusVezerlo::Lepes radio(const QString& szoveg)
+{
+    return [szoveg](QWidget* w) {
+        auto* d = qobject_cast<Tfrm_Radio*>(w);
+        QVERIFY(d);
+        bool megvan = false;
+        for (QRadioButton* g : d->gombok())
+            if (g->text() == szoveg) {
+                // setChecked: a click would uncheck a lone radio button.
+                g->setChecked(true);
+                megvan = true;
+            }
+        QVERIFY2(megvan, qPrintable(szoveg));
+        d->okGomb()->click();
+    };
+}
+
+DialogusVezerlo::Lepes szam(const QString& szoveg)
+{
+    return [szoveg](QWidget* w) {
+        auto* d = qobject_cast<Tfrm_Inp*>(w);
+        QVERIFY(d);
+        d->szamSzerkeszto()->setText(szoveg);
+        d->okGomb()->click();
+    };
+}
+
+DialogusVezerlo::Lepes elfogad()
+{
+    return [](QWidget* w) { QMetaObject::invokeMethod(w, "accept"); };
+}
+
+} // namespace
+
+void TestRawNyomtatas::ujProfilNyomtatoListabol()
+{
+    // New profiles choosing the queue from the installed printers: a graphic
+    // one with its font, then a raw one.
+    QFile::remove(NyomtatoFajl());
+    Tfrm_NyomBeall a;
+    a.betolt();
+    a.show();
+    {
+        DialogusVezerlo v({radio(QStringLiteral("Windows nyomtatás (grafikus)")), radio(m_sor),
+                           [](QWidget* w) {
+                               auto* d = qobject_cast<QFontDialog*>(w);
+                               QVERIFY(d);
+                               QCOMPARE(d->currentFont().pointSize(), 10);
+                               d->setCurrentFont(QFont(QStringLiteral("DejaVu Sans Mono"), 12));
+                               d->accept();
+                           },
+                           elfogad(), elfogad()},
+                          &a);
+        a.aUj->trigger();
+        QVERIFY2(v.hatralevo() == 0, qPrintable(v.cimek.join(QLatin1Char('|'))));
+        QCOMPARE(v.cimek.mid(3), (QStringList{"Szélesség", "Extra sorok"}));
+    }
+    {
+        DialogusVezerlo v({radio(QStringLiteral("Windows nyomtatás (szöveges)")), radio(m_sor),
+                           radio(QStringLiteral("PC850")), radio(QStringLiteral("Star")), szam(QStringLiteral("42")),
+                           szam(QStringLiteral("4"))},
+                          &a);
+        a.aUj->trigger();
+        QCOMPARE(v.hatralevo(), 0);
+    }
+    QCOMPARE(m_uzenetek.size(), 1); // the cutter question, answered yes
+    a.close();
+
+    TNyomtato g;
+    QVERIFY(NyomtatoBetolt(1, g));
+    QCOMPARE(g.nyomtato_nev, m_sor);
+    QCOMPARE(g.nyomtipus, 0);
+    QCOMPARE(g.betutipus, QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(g.betumeret, 12);
+    QCOMPARE(g.szeles, 40); // the defaults accepted
+    QCOMPARE(g.extrasor, 5);
+    QCOMPARE(g.kodlapkonv, -1);
+    QCOMPARE(g.marka, -1);
+    QVERIFY(g.kodlapkonv_nev.isEmpty() && g.marka_nev.isEmpty());
+    QCOMPARE(g.nyomtipus_nev, QStringLiteral("Windows nyomtatás (grafikus)"));
+
+    TNyomtato r;
+    QVERIFY(NyomtatoBetolt(2, r));
+    QCOMPARE(r.nyomtato_nev, m_sor);
+    QCOMPARE(r.nyomtipus, 1);
+    QCOMPARE(r.kodlapkonv, 1);
+    QCOMPARE(r.marka, 0);
+    QCOMPARE(r.szeles, 42);
+    QCOMPARE(r.extrasor, 4);
+    QVERIFY(r.cutter);
+    QVERIFY(r.betutipus.isEmpty());
+
+    // And the receipt on it, directly.
+    QVERIFY(!SzovegNyomtat(2, {QStringLiteral("Köszönjük!")}, true));
+    const QByteArray vart = SzovegesAdat(r, {QStringLiteral("Köszönjük!")});
+    QVERIFY(vart.startsWith(QByteArray::fromHex("1B1D74051B4D0D0A") + "K\x94sz\x94nj\x81k!\r\n"));
+    QCOMPARE(kimenetVar(vart.size()), vart);
+}
+
+void TestRawNyomtatas::ujGrafikusFontMegsem()
+{
+    // Cancelling the font dialog leaves no new row.
+    QFile::remove(NyomtatoFajl());
+    Tfrm_NyomBeall a;
+    a.betolt();
+    a.show();
+    DialogusVezerlo v({radio(QStringLiteral("Windows nyomtatás (grafikus)")), radio(m_sor),
+                       [](QWidget* w) {
+                           QVERIFY(qobject_cast<QFontDialog*>(w));
+                           QMetaObject::invokeMethod(w, "reject");
+                       }},
+                      &a);
+    a.aUj->trigger();
+    QCOMPARE(v.hatralevo(), 0);
+    QCOMPARE(a.lista().darab(), 0);
+    a.close();
+    QVERIFY(NyomtatoListaOlvas(NyomtatoFajl()).isEmpty());
 }
 
 QTEST_MAIN(TestRawNyomtatas)
