@@ -3,7 +3,7 @@
 #include "Mappak.h"
 #include "SegedUI.h"
 
-#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
@@ -44,8 +44,8 @@ bool AblakKezelo::eventFilter(QObject* obj, QEvent* e)
         return false;
     switch (e->type()) {
     case QEvent::Show:
-        // Both filter routes may report the same event; the flags keep it
-        // to one restore and one save.
+        // A re-show (after hide) restores nothing; minimising and restoring
+        // (spontaneous events) neither restore nor save.
         if (obj == m_ablak && !e->spontaneous())
             megjelent();
         break;
@@ -127,7 +127,7 @@ void AblakKezelo::elrejtve()
         } else {
             HelyIr(szakasz, m_ablak->x(), m_ablak->y());
         }
-    } catch (const std::runtime_error&) {
+    } catch (const std::exception&) {
         // A read-only INI file costs the saved position, not the window.
     }
 }
@@ -141,6 +141,10 @@ bool AblakKezelo::enterLepes(QWidget* w)
                      || qobject_cast<QAbstractSpinBox*>(w);
     if (!lep)
         return false;
+    // Enter in a grid's cell editor commits the cell, as the grid wants.
+    for (QWidget* p = w->parentWidget(); p && p != m_ablak; p = p->parentWidget())
+        if (qobject_cast<QAbstractItemView*>(p))
+            return false;
     // The same as Tab pressed on the window (Qt's focus chain with its focus
     // proxies and radio groups); sent to the window, not the control, which
     // may use Tab itself (the sections of a date edit).

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void enterLep_data();
     void enterLep();
     void enterLepNelkulAlapGomb();
+    void enterRacsSzerkesztoben();
 
     void helyVisszaEsMentes();
     void meretVisszaEsMentes();
@@ -299,6 +300,31 @@ void TestSegedUI::enterLepNelkulAlapGomb()
     e->setFocus();
     QTest::keyClick(e, Qt::Key_Return);
     QCOMPARE(d.result(), int(QDialog::Accepted));
+}
+
+void TestSegedUI::enterRacsSzerkesztoben()
+{
+    // Enter in a grid's cell editor commits the cell; the focus stays in the
+    // grid.
+    QDialog d;
+    auto* v = new QTableView(&d);
+    auto* utana = new QLineEdit(&d);
+    QStandardItemModel m(2, 2);
+    m.setItem(0, 0, new QStandardItem(QStringLiteral("régi")));
+    v->setModel(&m);
+    auto* l = new QVBoxLayout(&d);
+    l->addWidget(v);
+    l->addWidget(utana);
+    AblakBeallit(&d, false, true);
+    QVERIFY(aktival(&d));
+    v->setCurrentIndex(m.index(0, 0));
+    v->edit(m.index(0, 0));
+    auto* szerk = v->viewport()->findChild<QLineEdit*>();
+    QVERIFY(szerk);
+    szerk->setText(QStringLiteral("új"));
+    QTest::keyClick(szerk, Qt::Key_Return);
+    QTRY_COMPARE(m.index(0, 0).data().toString(), QStringLiteral("új"));
+    QVERIFY(!utana->hasFocus());
 }
 
 // --- geometry in the INI file ---------------------------------------------------
