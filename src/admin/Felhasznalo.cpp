@@ -40,7 +40,6 @@ const Oszlop Oszlopok[] = {
     {"bevetelezes", "bevételezés"},  {"kasszanez", "kassza?"},
 };
 constexpr int OszlopDb = 8;
-constexpr int JelzoSzeles = 77;
 
 QString listaSql(int rendezo)
 {
@@ -58,14 +57,34 @@ class FelhasznaloRacs : public QTableView
 public:
     using QTableView::QTableView;
 
+    // The width of a flag column: 77 pixels, or the widest title.
+    int jelzoSzeles() const
+    {
+        const QFontMetrics fm(horizontalHeader()->font());
+        int w = 77;
+        for (int i = 2; i < OszlopDb; ++i)
+            w = qMax(w, fm.horizontalAdvance(QString::fromUtf8(Oszlopok[i].cim)) + 16);
+        return w;
+    }
+
+    void oszlopSzelessegek()
+    {
+        const int jelzo = jelzoSzeles();
+        for (int i = 2; i < OszlopDb; ++i)
+            setColumnWidth(i, jelzo);
+        // The two text columns share what the six flag columns (and the
+        // frame and scroll bar) leave: 40 % and 60 %.
+        const int marad = qMax(0, width() - 6 * jelzo - 40);
+        // A narrow window scrolls rather than hiding the names.
+        setColumnWidth(0, qMax(80, marad * 40 / 100));
+        setColumnWidth(1, qMax(120, marad * 60 / 100));
+    }
+
 protected:
     void resizeEvent(QResizeEvent* e) override
     {
         QTableView::resizeEvent(e);
-        // The two text columns share what the six flag columns leave.
-        const int marad = qMax(0, width() - 502);
-        setColumnWidth(0, marad * 40 / 100);
-        setColumnWidth(1, marad * 60 / 100);
+        oszlopSzelessegek();
     }
 };
 
@@ -76,7 +95,7 @@ Tfrm_Felhasznalo::Tfrm_Felhasznalo(QWidget* szulo)
     setWindowTitle(QStringLiteral("Felhasználók adatai"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
-    resize(760, 420);
+    resize(920, 420);
 
     auto ikon = [this](QStyle::StandardPixmap k) { return style()->standardIcon(k); };
     m_aUj = new QAction(ikon(QStyle::SP_FileIcon), QStringLiteral("Új Felhasználó"), this);
@@ -177,8 +196,7 @@ void Tfrm_Felhasznalo::frissit(const QString& kod)
         m_modell->fetchMore();
     for (int i = 0; i < OszlopDb; ++i)
         m_modell->setHeaderData(i, Qt::Horizontal, QString::fromUtf8(Oszlopok[i].cim));
-    for (int i = 2; i < OszlopDb; ++i)
-        m_grid->setColumnWidth(i, JelzoSzeles);
+    static_cast<FelhasznaloRacs*>(m_grid)->oszlopSzelessegek();
     OszlopKiemel(m_grid, m_rendezo);
 
     const int db = m_modell->rowCount();

@@ -23,6 +23,7 @@ void modalban(std::function<void(D*)> lepesek)
                 d->reject();
         });
         if (d) {
+            QApplication::setActiveWindow(d);
             d->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(d));
         }
