@@ -57,9 +57,15 @@ QString PortAlapEszkoz(const QString& port)
     if (!m.hasMatch())
         return {};
     const int n = m.captured(2).toInt();
+#ifdef Q_OS_WIN
+    // Windows opens the port names themselves.
+    const bool lpt = m.captured(1).compare(QLatin1String("LPT"), Qt::CaseInsensitive) == 0;
+    return n <= (lpt ? 3 : 6) ? port.trimmed().toUpper() : QString();
+#else
     if (m.captured(1).compare(QLatin1String("LPT"), Qt::CaseInsensitive) == 0)
         return n <= 3 ? QStringLiteral("/dev/lp%1").arg(n - 1) : QString();
     return n <= 6 ? QStringLiteral("/dev/ttyS%1").arg(n - 1) : QString();
+#endif
 }
 
 namespace {
@@ -97,7 +103,11 @@ QString PortFajl(const QString& nev, QString* hiba)
 bool PortEszkozE(const QString& nev)
 {
     const QString n = nev.trimmed();
+#ifdef Q_OS_WIN
+    return portNevE(n);
+#else
     return portNevE(n) || QDir::cleanPath(QDir::current().absoluteFilePath(n)).startsWith(QLatin1String("/dev/"));
+#endif
 }
 
 bool PortraIr(const QString& nev, const QByteArray& adat, QString* hiba)

@@ -28,7 +28,8 @@ RawCel RawNyomtatoCel(RawCel cel);
 // "LPT3" and "COM1" to "COM6".
 inline const QString PortSzakasz = QStringLiteral("Portok");
 // The device file a port name stands for by default: LPT1..LPT3 ->
-// /dev/lp0..2, COM1..COM6 -> /dev/ttyS0..5; empty for other names.
+// /dev/lp0..2, COM1..COM6 -> /dev/ttyS0..5 (on Windows the port name
+// itself); empty for other names.
 QString PortAlapEszkoz(const QString& port);
 
 // The file the port path writes for a name: the configured (or default)

@@ -3,6 +3,8 @@
 
 #include "RawNyomtatas.h"
 
+#include <string>
+
 #include <windows.h>
 #include <winspool.h>
 

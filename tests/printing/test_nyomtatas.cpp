@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -116,6 +117,8 @@ private Q_SLOTS:
     void elonezetNyomtatMasikProfilra();
     void elonezetProfilNelkuliValasztas();
     void direktProfilSzerint();
+    void grafikusOldalszam_data();
+    void grafikusOldalszam();
     void grafikusOldalak();
     void grafikusUtvonalHiannyalPdfbe();
     void portFajlNevek_data();
@@ -268,6 +271,28 @@ void TestNyomtatas::direktProfilSzerint()
     QCOMPARE(m_uzenetek.at(0).tipus, UzenetAdat::Hiba);
     QCOMPARE(m_uzenetek.at(0).felirat, QStringLiteral("Hiba"));
     QCOMPARE(m_uzenetek.at(0).szoveg, QStringLiteral("Hiba nyomtatás közben:\r\na sor nem fogad munkát"));
+}
+
+void TestNyomtatas::grafikusOldalszam_data()
+{
+    QTest::addColumn<int>("sorok");
+    QTest::addColumn<int>("oldalak");
+    QTest::newRow("1") << 1 << 1;
+    QTest::newRow("75") << 75 << 1;
+    QTest::newRow("76") << 76 << 2;
+    QTest::newRow("80") << 80 << 2;
+    QTest::newRow("150") << 150 << 2;
+    QTest::newRow("151") << 151 << 3;
+}
+
+void TestNyomtatas::grafikusOldalszam()
+{
+    QFETCH(int, sorok);
+    QFETCH(int, oldalak);
+    QPrinter p(QPrinter::HighResolution);
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(fajl(QStringLiteral("oldalszam.pdf")));
+    QCOMPARE(GrafikusRajzol(p, profil(4, 0, QString()), szamozottSorok(sorok)), oldalak);
 }
 
 void TestNyomtatas::grafikusOldalak()
