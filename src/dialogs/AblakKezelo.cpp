@@ -15,10 +15,7 @@
 #include <stdexcept>
 
 AblakKezelo::AblakKezelo(QWidget* ablak, bool meretezheto, bool enterLep)
-    : QObject(ablak)
-    , m_ablak(ablak)
-    , m_meretezheto(meretezheto)
-    , m_enterLep(enterLep)
+    : QObject(ablak), m_ablak(ablak), m_meretezheto(meretezheto), m_enterLep(enterLep)
 {
     setObjectName(QStringLiteral("AblakKezelo"));
     // Key presses reach the focused control, not the window: Enter needs an
@@ -119,7 +116,8 @@ void AblakKezelo::elrejtve()
             // its normal geometry.
             QRect g(m_ablak->pos(), m_ablak->size());
             if (m_ablak->isMaximized() || m_ablak->isMinimized()) {
-                const QPoint keret = m_ablak->geometry().topLeft() - m_ablak->frameGeometry().topLeft();
+                const QPoint keret =
+                    m_ablak->geometry().topLeft() - m_ablak->frameGeometry().topLeft();
                 const QRect n = m_ablak->normalGeometry();
                 g = QRect(n.topLeft() - keret, n.size());
             }
@@ -136,9 +134,9 @@ bool AblakKezelo::enterLepes(QWidget* w)
 {
     if (w->window() != m_ablak || !w->isEnabled())
         return false;
-    const bool lep = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
-                     || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)
-                     || qobject_cast<QAbstractSpinBox*>(w);
+    const bool lep = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                     qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
+                     qobject_cast<QAbstractSpinBox*>(w);
     if (!lep)
         return false;
     // Enter in a grid's cell editor commits the cell, as the grid wants.

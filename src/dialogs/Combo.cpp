@@ -10,8 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-Tfrm_Combo::Tfrm_Combo(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Combo::Tfrm_Combo(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Combo"));
     AblakBeallit(this, false, false);

@@ -11,8 +11,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-Tfrm_Eredmeny::Tfrm_Eredmeny(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Eredmeny::Tfrm_Eredmeny(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Eredmeny"));
     setWindowTitle(QStringLiteral("Napló"));

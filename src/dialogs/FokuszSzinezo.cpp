@@ -11,7 +11,8 @@
 #include <QPointer>
 #include <QTextEdit>
 
-namespace {
+namespace
+{
 
 // The widget painted now; at most one at a time.
 QPointer<QWidget> g_szinezett;
@@ -23,10 +24,7 @@ const char* const ujPaletta = "fokuszUjPaletta";
 
 } // namespace
 
-FokuszSzinezo::FokuszSzinezo(QObject* szulo)
-    : QObject(szulo)
-{
-}
+FokuszSzinezo::FokuszSzinezo(QObject* szulo) : QObject(szulo) {}
 
 QWidget* FokuszSzinezo::cel(QWidget* w)
 {
@@ -36,12 +34,13 @@ QWidget* FokuszSzinezo::cel(QWidget* w)
     if (qobject_cast<QLineEdit*>(w)) {
         QWidget* p = w->parentWidget();
         t = qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p) ? p : w;
-    } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)
-               || qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w)) {
+    } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+               qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w)) {
         t = w;
     }
     // The editors of grid cells keep the grid's look.
-    if (t && t->parentWidget() && qobject_cast<QAbstractItemView*>(t->parentWidget()->parentWidget()))
+    if (t && t->parentWidget() &&
+        qobject_cast<QAbstractItemView*>(t->parentWidget()->parentWidget()))
         return nullptr;
     return t;
 }

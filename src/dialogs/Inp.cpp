@@ -13,8 +13,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-Tfrm_Inp::Tfrm_Inp(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Inp::Tfrm_Inp(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Inp"));
     // Enter accepts here (the default button), it does not move on. Called

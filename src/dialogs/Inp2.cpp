@@ -12,8 +12,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-Tfrm_Inp2::Tfrm_Inp2(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Inp2::Tfrm_Inp2(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Inp2"));
     AblakBeallit(this, false, false);

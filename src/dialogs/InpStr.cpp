@@ -8,10 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
-namespace {
+namespace
+{
 
 // Turns the edit's text to upper case however it arrives (typed, pasted,
 // preset).
@@ -28,8 +29,7 @@ public:
 
 } // namespace
 
-Tfrm_InpStr::Tfrm_InpStr(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_InpStr::Tfrm_InpStr(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_InpStr"));
     AblakBeallit(this, false, false);

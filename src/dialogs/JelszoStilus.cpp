@@ -1,7 +1,6 @@
 #include "JelszoStilus.h"
 
-JelszoStilus::JelszoStilus(QChar karakter, QObject* szulo)
-    : m_karakter(karakter)
+JelszoStilus::JelszoStilus(QChar karakter, QObject* szulo) : m_karakter(karakter)
 {
     setParent(szulo);
 }

@@ -11,7 +11,8 @@ class JelszoStilus : public QProxyStyle
 public:
     explicit JelszoStilus(QChar karakter, QObject* szulo = nullptr);
 
-    int styleHint(StyleHint hint, const QStyleOption* opcio = nullptr, const QWidget* widget = nullptr,
+    int styleHint(StyleHint hint, const QStyleOption* opcio = nullptr,
+                  const QWidget* widget = nullptr,
                   QStyleHintReturn* visszaad = nullptr) const override;
 
 private:

@@ -4,10 +4,7 @@
 
 #include <QVariant>
 
-KiemeltOszlopDelegate::KiemeltOszlopDelegate(QObject* szulo)
-    : QStyledItemDelegate(szulo)
-{
-}
+KiemeltOszlopDelegate::KiemeltOszlopDelegate(QObject* szulo) : QStyledItemDelegate(szulo) {}
 
 int KiemeltOszlopDelegate::kiemeltOszlop(const QWidget* nezet)
 {

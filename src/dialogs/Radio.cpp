@@ -8,7 +8,8 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const int legtobb = 20;
 // The designed geometry: the group, the buttons to its right at its bottom.
@@ -32,8 +33,7 @@ QStringList RadioValasztekok(const QString& valasztekok)
     return darabok;
 }
 
-Tfrm_Radio::Tfrm_Radio(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Radio::Tfrm_Radio(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Radio"));
     AblakBeallit(this, false, false);

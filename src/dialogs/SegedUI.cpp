@@ -58,8 +58,8 @@ void OszlopKiemel(QTableView* racs, int oszlop)
     QAbstractItemDelegate* d = racs->itemDelegate();
     // Only Qt's own default delegate is replaced; a window's own delegate
     // derives from KiemeltOszlopDelegate to get the highlight.
-    if (!qobject_cast<KiemeltOszlopDelegate*>(d)
-        && (!d || d->metaObject() == &QStyledItemDelegate::staticMetaObject)) {
+    if (!qobject_cast<KiemeltOszlopDelegate*>(d) &&
+        (!d || d->metaObject() == &QStyledItemDelegate::staticMetaObject)) {
         racs->setItemDelegate(new KiemeltOszlopDelegate(racs));
         if (d && d->parent() == racs)
             d->deleteLater();
@@ -67,7 +67,8 @@ void OszlopKiemel(QTableView* racs, int oszlop)
     racs->viewport()->update();
 }
 
-namespace {
+namespace
+{
 
 void feltolt(QComboBox* combo, const QString& sql, const QString& elso, bool adatmezo)
 {

@@ -53,8 +53,8 @@ void OszlopKiemel(QTableView* racs, int oszlop);
 // Fills a combo box from the first column of a query (NULL gives an empty
 // item), after the optional first item. A non-editable combo box (the
 // drop-down-list kind) that has items gets the first one selected; an
-// editable one shows `elso` when it is given. Server errors are raised as
-// DbHiba before the combo box is touched.
+// editable one shows `elso` (an empty text when none is given). Server errors
+// are raised as DbHiba before the combo box is touched.
 void ComboFeltolt(QComboBox* combo, const QString& sql, const QString& elso = {});
 // The same for a combo box that stands for a data field: the text of an
 // editable one is kept (it is the field's value), never set to `elso`.

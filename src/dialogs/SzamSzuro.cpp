@@ -2,9 +2,7 @@
 
 #include <QKeyEvent>
 
-SzamSzuro::SzamSzuro(const QString& engedett, QObject* szulo)
-    : QObject(szulo)
-    , m_engedett(engedett)
+SzamSzuro::SzamSzuro(const QString& engedett, QObject* szulo) : QObject(szulo), m_engedett(engedett)
 {
 }
 

@@ -1,11 +1,12 @@
 #include "Uzenetek.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 
-namespace {
+namespace
+{
 
 std::function<bool(const UzenetAdat&)>& elfogo()
 {

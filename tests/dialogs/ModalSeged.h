@@ -11,8 +11,7 @@
 #include <QTimer>
 #include <functional>
 
-template <class D>
-void modalban(std::function<void(D*)> lepesek)
+template <class D> void modalban(std::function<void(D*)> lepesek)
 {
     QTimer::singleShot(0, [lepesek] {
         QPointer<QDialog> d = qobject_cast<QDialog*>(QApplication::activeModalWidget());

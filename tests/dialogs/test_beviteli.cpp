@@ -106,7 +106,8 @@ void TestBeviteli::inpSzuro_data()
     QTest::addColumn<QString>("vart");
     QTest::newRow("letters dropped") << QStringLiteral("1a2B3") << QStringLiteral("123");
     QTest::newRow("comma and minus kept") << QStringLiteral("-12,5") << QStringLiteral("-12,5");
-    QTest::newRow("point and space dropped") << QStringLiteral("1 234.5") << QStringLiteral("12345");
+    QTest::newRow("point and space dropped")
+        << QStringLiteral("1 234.5") << QStringLiteral("12345");
     QTest::newRow("Hungarian letter dropped") << QStringLiteral("1é2ő") << QStringLiteral("12");
     QTest::newRow("other digits dropped") << QStringLiteral("1\u0663\uff12") << QStringLiteral("1");
 }
@@ -259,19 +260,18 @@ void TestBeviteli::inpKorlat_data()
     QTest::addColumn<QString>("uzenet");
     QTest::newRow("equal to the limit") << 100.0 << QStringLiteral("100") << true << QString();
     QTest::newRow("below") << 100.0 << QStringLiteral("99,99") << true << QString();
-    QTest::newRow("0.01 above")
-        << 100.0 << QStringLiteral("100,01") << false
-        << QStringLiteral("Túl nagy szám, legfeljebb 100.00 lehet.");
+    QTest::newRow("0.01 above") << 100.0 << QStringLiteral("100,01") << false
+                                << QStringLiteral("Túl nagy szám, legfeljebb 100.00 lehet.");
     QTest::newRow("grouped limit in the message")
         << 1234567.5 << QStringLiteral("1234567,51") << false
         << QStringLiteral("Túl nagy szám, legfeljebb 1 234 567.50 lehet.");
     // 0.7 - 0.4 is a hair below 0.3: the amount the limit shows must pass.
-    QTest::newRow("limit summed from prices") << (0.7 - 0.4) << QStringLiteral("0,3") << true
-                                              << QString();
+    QTest::newRow("limit summed from prices")
+        << (0.7 - 0.4) << QStringLiteral("0,3") << true << QString();
     QTest::newRow("zero limit") << 0.0 << QStringLiteral("1") << false
                                 << QStringLiteral("Túl nagy szám, legfeljebb 0.00 lehet.");
-    QTest::newRow("negative value under a zero limit") << 0.0 << QStringLiteral("-5") << true
-                                                       << QString();
+    QTest::newRow("negative value under a zero limit")
+        << 0.0 << QStringLiteral("-5") << true << QString();
 }
 
 void TestBeviteli::inpKorlat()
@@ -437,12 +437,14 @@ void TestBeviteli::inpStrGepeles_data()
     QTest::addColumn<int>("maxHossz");
     QTest::addColumn<QString>("gepelt");
     QTest::addColumn<QString>("vart");
-    QTest::newRow("upper case") << true << -1 << QStringLiteral("abc-ő1ű") << QStringLiteral("ABC-Ő1Ű");
-    QTest::newRow("case kept") << false << -1 << QStringLiteral("abc-ő1ű") << QStringLiteral("abc-ő1ű");
-    QTest::newRow("upper case, length 5") << true << 5 << QStringLiteral("abcdefg")
-                                          << QStringLiteral("ABCDE");
-    QTest::newRow("case kept, length 3") << false << 3 << QStringLiteral("árvíz")
-                                         << QStringLiteral("árv");
+    QTest::newRow("upper case") << true << -1 << QStringLiteral("abc-ő1ű")
+                                << QStringLiteral("ABC-Ő1Ű");
+    QTest::newRow("case kept") << false << -1 << QStringLiteral("abc-ő1ű")
+                               << QStringLiteral("abc-ő1ű");
+    QTest::newRow("upper case, length 5")
+        << true << 5 << QStringLiteral("abcdefg") << QStringLiteral("ABCDE");
+    QTest::newRow("case kept, length 3")
+        << false << 3 << QStringLiteral("árvíz") << QStringLiteral("árv");
 }
 
 void TestBeviteli::inpStrGepeles()
@@ -544,8 +546,9 @@ void TestBeviteli::comboRendezes()
     QStringList elemek;
     for (int i = 0; i < d.combo()->count(); ++i)
         elemek << d.combo()->itemText(i);
-    const QStringList vart{QStringLiteral("a"),     QStringLiteral("Ábel"), QStringLiteral("b"),
-                           QStringLiteral("c"),     QStringLiteral("csoda"), QStringLiteral("Cukor"),
+    const QStringList vart{QStringLiteral("a"),     QStringLiteral("Ábel"),
+                           QStringLiteral("b"),     QStringLiteral("c"),
+                           QStringLiteral("csoda"), QStringLiteral("Cukor"),
                            QStringLiteral("ostor"), QStringLiteral("Öreg")};
     // Hungarian rules put "cs" after every other "c..." word; letter-by-letter
     // order (csoda before cukor) is accepted as well.
@@ -589,7 +592,8 @@ void TestBeviteli::inpComboMegsem()
 
 // --- radio dialog -----------------------------------------------------------------------
 
-namespace {
+namespace
+{
 
 // Clicks a radio button on its indicator (its middle may lie beyond a short
 // text).
@@ -605,12 +609,14 @@ void TestBeviteli::radioValasztekok_data()
     QTest::addColumn<QString>("szoveg");
     QTest::addColumn<QStringList>("vart");
     QTest::newRow("empty piece and semicolon")
-        << QStringLiteral("a,,b;c") << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+        << QStringLiteral("a,,b;c")
+        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
     QTest::newRow("empty text") << QString() << QStringList();
     QTest::newRow("separators only") << QStringLiteral(",;,") << QStringList();
     QTest::newRow("one choice") << QStringLiteral("Star") << QStringList{QStringLiteral("Star")};
     QTest::newRow("trailing separator, spaces kept")
-        << QStringLiteral("PC852; PC437;") << QStringList{QStringLiteral("PC852"), QStringLiteral(" PC437")};
+        << QStringLiteral("PC852; PC437;")
+        << QStringList{QStringLiteral("PC852"), QStringLiteral(" PC437")};
     QStringList huszonot, husz;
     for (int i = 1; i <= 25; ++i)
         huszonot << QString::number(i);
@@ -688,14 +694,14 @@ void TestBeviteli::radioValasztSzoveg()
         kattint(d->gombok()[1]);
         QTest::mouseClick(d->okGomb(), Qt::LeftButton);
     });
-    QCOMPARE(RadioValasztSzoveg(0, QStringLiteral("LPT1;COM1;Fájl"), QStringLiteral("Port választás"),
-                                szoveg),
+    QCOMPARE(RadioValasztSzoveg(0, QStringLiteral("LPT1;COM1;Fájl"),
+                                QStringLiteral("Port választás"), szoveg),
              1);
     QCOMPARE(szoveg, QStringLiteral("COM1"));
 
     modalban<Tfrm_Radio>([](Tfrm_Radio* d) { QTest::mouseClick(d->megsemGomb(), Qt::LeftButton); });
-    QCOMPARE(RadioValasztSzoveg(2, QStringLiteral("LPT1;COM1;Fájl"), QStringLiteral("Port választás"),
-                                szoveg),
+    QCOMPARE(RadioValasztSzoveg(2, QStringLiteral("LPT1;COM1;Fájl"),
+                                QStringLiteral("Port választás"), szoveg),
              -1);
     QCOMPARE(szoveg, QStringLiteral("COM1"));
 }

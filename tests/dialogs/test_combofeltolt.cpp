@@ -53,7 +53,7 @@ QStringList TestComboFeltolt::elemek(const QComboBox& c)
 
 void TestComboFeltolt::feltoltes_data()
 {
-    QTest::addColumn<bool>("db");          // DBComboFeltolt instead of ComboFeltolt
+    QTest::addColumn<bool>("db"); // DBComboFeltolt instead of ComboFeltolt
     QTest::addColumn<bool>("szerkesztheto");
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("elso");
@@ -76,8 +76,8 @@ void TestComboFeltolt::feltoltes_data()
             << db << false << mind << QStringLiteral("(mind)")
             << (QStringList{QStringLiteral("(mind)")} + sorok) << 0 << QStringLiteral("(mind)");
         QTest::addRow("%sdrop-down list, first item, empty query", r)
-            << db << false << ures << QStringLiteral("(mind)") << QStringList{QStringLiteral("(mind)")}
-            << 0 << QStringLiteral("(mind)");
+            << db << false << ures << QStringLiteral("(mind)")
+            << QStringList{QStringLiteral("(mind)")} << 0 << QStringLiteral("(mind)");
     }
     // An editable combo box is not given the first row as its text.
     QTest::newRow("ComboFeltolt, editable")
@@ -129,7 +129,8 @@ void TestComboFeltolt::hibasLekerdezes()
 {
     QComboBox c;
     c.addItems({QStringLiteral("marad")});
-    QVERIFY_THROWS_EXCEPTION(DbHiba, ComboFeltolt(&c, QStringLiteral("SELECT x FROM nincs_ilyen;")));
+    QVERIFY_THROWS_EXCEPTION(DbHiba,
+                             ComboFeltolt(&c, QStringLiteral("SELECT x FROM nincs_ilyen;")));
     QCOMPARE(elemek(c), QStringList{QStringLiteral("marad")});
     QCOMPARE(c.currentIndex(), 0);
 }

@@ -97,7 +97,8 @@ QString TestSegedUI::iniTartalom() const
 
 // --- focus colour -------------------------------------------------------------
 
-namespace {
+namespace
+{
 
 struct FokuszAblak {
     QWidget ablak;
@@ -214,7 +215,8 @@ void TestSegedUI::fokuszSzinRacsSzerkesztoNem()
 
 // --- Enter moves on -------------------------------------------------------------
 
-namespace {
+namespace
+{
 
 struct EnterAblak {
     QDialog ablak;
@@ -274,10 +276,11 @@ void TestSegedUI::enterLep()
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY2(a.sorrend[hova]->hasFocus(),
-             qPrintable(QStringLiteral("focus on ") +
-                        (QApplication::focusWidget() ? QString::fromLatin1(
-                                                           QApplication::focusWidget()->metaObject()->className())
-                                                     : QStringLiteral("nothing"))));
+             qPrintable(
+                 QStringLiteral("focus on ") +
+                 (QApplication::focusWidget()
+                      ? QString::fromLatin1(QApplication::focusWidget()->metaObject()->className())
+                      : QStringLiteral("nothing"))));
     if (w == a.memo)
         QCOMPARE(a.memo->toPlainText(), QStringLiteral("\n"));
     // Enter on the default button clicks it; elsewhere nothing is clicked.
@@ -378,7 +381,8 @@ void TestSegedUI::meretVisszaEsMentes()
     QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Left")), QStringLiteral("70"));
     QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Top")), QStringLiteral("80"));
     QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Width")), QStringLiteral("500"));
-    QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Height")), QStringLiteral("350"));
+    QCOMPARE(IniOlvas(QStringLiteral("frm_Lista"), QStringLiteral("Height")),
+             QStringLiteral("350"));
 
     // The next instance opens as the last one closed.
     QWidget w2;
@@ -432,11 +436,11 @@ void TestSegedUI::munkaTeruletbeIllesztes_data()
     QTest::newRow("fixed, right edge beyond the area")
         << false << QByteArray("Left=900\r\nTop=700\r\n") << -1 << -1 << 200;
     QTest::newRow("resizable, right edge beyond the area")
-        << true << QByteArray("Left=900\r\nTop=100\r\nWidth=300\r\nHeight=200\r\n") << -1
-        << 100 << 300;
+        << true << QByteArray("Left=900\r\nTop=100\r\nWidth=300\r\nHeight=200\r\n") << -1 << 100
+        << 300;
     QTest::newRow("resizable, wider than the area")
-        << true << QByteArray("Left=100\r\nTop=100\r\nWidth=2000\r\nHeight=200\r\n") << 0
-        << 100 << -1;
+        << true << QByteArray("Left=100\r\nTop=100\r\nWidth=2000\r\nHeight=200\r\n") << 0 << 100
+        << -1;
 }
 
 void TestSegedUI::munkaTeruletbeIllesztes()
@@ -500,7 +504,8 @@ void TestSegedUI::betuMeret()
 
 // --- sort column ----------------------------------------------------------------
 
-namespace {
+namespace
+{
 
 QColor hatter(QTableView& v, int sor, int oszlop)
 {
@@ -616,8 +621,8 @@ void TestSegedUI::beviteliAblakMegsem()
         gepel(e, QStringLiteral("345"));
         QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("megsem")), Qt::LeftButton);
     });
-    QVERIFY(!BeviteliAblak(QStringLiteral("Szám"), QStringLiteral("Add meg"),
-                           QStringLiteral("999"), szoveg));
+    QVERIFY(!BeviteliAblak(QStringLiteral("Szám"), QStringLiteral("Add meg"), QStringLiteral("999"),
+                           szoveg));
     QCOMPARE(szoveg, QStringLiteral("12"));
 }
 
