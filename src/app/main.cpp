@@ -1,11 +1,22 @@
+#include "Main.h"
 #include "Mappak.h"
+#include "SegedUI.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexlo.F"));
     MappakBeallit(QCoreApplication::applicationDirPath());
-    return 0;
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        MunkaTeruletBeallit(s->availableGeometry());
+    AlkalmazasStilus(app);
+
+    Tfrm_Main frm_Main;
+    QObject::connect(&frm_Main, &Tfrm_Main::bezarult, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (frm_Main.indit())
+        frm_Main.show();
+    return app.exec();
 }
