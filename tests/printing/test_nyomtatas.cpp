@@ -451,6 +451,8 @@ void TestNyomtatas::kepernyokepek()
     TNyomtato ny = profil(4, 0, QString());
     ny.betumeret = 10;
     QVERIFY(GrafikusNyomtat(ny, sorok));
+    GrafikusPdfCel(mappa + QStringLiteral("/oldalak.pdf"));
+    QVERIFY(GrafikusNyomtat(profil(4, 0, QString()), szamozottSorok(78)));
 }
 
 QTEST_MAIN(TestNyomtatas)
