@@ -2,6 +2,7 @@
 
 #include "SegedUI.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,6 +41,8 @@ Tfrm_Radio::Tfrm_Radio(QWidget* szulo) : QDialog(szulo)
     m_csoport = new QGroupBox(this);
     m_csoport->setObjectName(QStringLiteral("rgValasztek"));
     new QVBoxLayout(m_csoport);
+    m_kizaro = new QButtonGroup(this);
+    m_kizaro->setExclusive(true);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("btnOk"));
     m_ok->setDefault(true);
@@ -60,6 +63,7 @@ void Tfrm_Radio::beallit(const QString& felirat, const QStringList& valasztekok,
     for (const QString& v : valasztekok) {
         auto* g = new QRadioButton(v, m_csoport);
         m_csoport->layout()->addWidget(g);
+        m_kizaro->addButton(g);
         m_gombok << g;
     }
     if (elore >= 0 && elore < m_gombok.size()) {

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QStringList>
 
+class QButtonGroup;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
@@ -38,6 +39,8 @@ private:
     void elrendez();
 
     QGroupBox* m_csoport;
+    // An exclusive group: a lone choice cannot be unchecked by a click.
+    QButtonGroup* m_kizaro;
     QList<QRadioButton*> m_gombok;
     QPushButton* m_ok;
     QPushButton* m_megsem;

@@ -685,6 +685,16 @@ void TestBeviteli::radioValaszt()
     QCOMPARE(RadioValasztLista(0, {QStringLiteral("x"), QStringLiteral("y")},
                                QStringLiteral("Nyomtatás típusa")),
              0);
+
+    // A lone choice (one installed printer) stays chosen when it is clicked.
+    modalban<Tfrm_Radio>([](Tfrm_Radio* d) {
+        kattint(d->gombok()[0]);
+        QVERIFY(d->gombok()[0]->isChecked());
+        QTest::mouseClick(d->okGomb(), Qt::LeftButton);
+    });
+    QCOMPARE(RadioValasztLista(0, {QStringLiteral("Egyetlen nyomtató")},
+                               QStringLiteral("Nyomtató választás")),
+             0);
 }
 
 void TestBeviteli::radioValasztSzoveg()
