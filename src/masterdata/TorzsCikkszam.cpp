@@ -68,6 +68,7 @@ Tfrm_TorzsCikkszam::Tfrm_TorzsCikkszam(QWidget* szulo)
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->horizontalHeader()->setStretchLastSection(false);
 
     auto* elfogad = new QPushButton(QStringLiteral("Elfogad"), this);
