@@ -10,12 +10,39 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
+
+// A database drum: the dialog's picture.
+QPixmap adatbazisKep()
+{
+    QPixmap kep(72, 100);
+    kep.fill(Qt::transparent);
+    QPainter p(&kep);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor test(70, 120, 190), fedo(120, 165, 225), vonal(35, 70, 120);
+    p.setPen(QPen(vonal, 2));
+    const QRectF r(6, 6, 60, 18);
+    for (int i = 2; i >= 0; --i) {
+        const qreal y = 6 + i * 24;
+        QPainterPath henger;
+        henger.moveTo(r.left(), y + 9);
+        henger.lineTo(r.left(), y + 33);
+        henger.arcTo(QRectF(r.left(), y + 24, r.width(), 18), 180, 180);
+        henger.lineTo(r.right(), y + 9);
+        henger.closeSubpath();
+        p.setBrush(test);
+        p.drawPath(henger);
+    }
+    p.setBrush(fedo);
+    p.drawEllipse(r);
+    return kep;
+}
 
 // Test-opens the connection; shows "Hiba: " + the server's message when it
 // fails.
@@ -40,7 +67,7 @@ Tfrm_AdatbazisNyit::Tfrm_AdatbazisNyit(const QStringList& sorok, const QStringLi
     setWindowTitle(felirat);
 
     auto* kep = new QLabel(this);
-    kep->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(64, 64));
+    kep->setPixmap(adatbazisKep());
     kep->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     m_lista = new QListWidget(this);

@@ -34,12 +34,13 @@ Tfrm_Adatbazis_Szerkeszt::Tfrm_Adatbazis_Szerkeszt(const KapcsolatAdat& adat, QW
 
     btnMutat = new QToolButton(this);
     btnMutat->setObjectName(QStringLiteral("btnMutat"));
-    btnMutat->setText(QStringLiteral("👁"));
+    btnMutat->setText(QStringLiteral("Mutat"));
     btnMutat->setToolTip(QStringLiteral("Jelszó mutatása / elrejtése"));
     btnMutat->setCheckable(true);
     btnMutat->setFocusPolicy(Qt::NoFocus);
     connect(btnMutat, &QToolButton::toggled, this, [this](bool lathato) {
         eJelszo->setEchoMode(lathato ? QLineEdit::Normal : QLineEdit::Password);
+        btnMutat->setText(lathato ? QStringLiteral("Elrejt") : QStringLiteral("Mutat"));
     });
     auto* jelszoSor = new QHBoxLayout;
     jelszoSor->setContentsMargins(0, 0, 0, 0);

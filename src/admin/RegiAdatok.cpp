@@ -36,7 +36,7 @@ void RegiAdatokTorol(const QDate& datum)
 void RegiAdatokTorlese(QWidget* szulo)
 {
     QDate datum = RegiAdatokAlapDatum();
-    if (!DatumKer(datum, felirat, szulo))
+    if (!DatumKer(datum, QString(), szulo))
         return;
     // "Old" data ends before today at the latest: a mistyped later year
     // would purge the whole history.
