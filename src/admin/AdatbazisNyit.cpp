@@ -16,7 +16,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // A database drum: the dialog's picture.
 QPixmap adatbazisKep()
@@ -118,8 +119,8 @@ void Tfrm_AdatbazisNyit::accept()
     QDialog::accept();
 }
 
-int AdatbazisValaszt(const QStringList& sorok, const QStringList& kapcsolatok, const QString& felirat,
-                     QWidget* szulo)
+int AdatbazisValaszt(const QStringList& sorok, const QStringList& kapcsolatok,
+                     const QString& felirat, QWidget* szulo)
 {
     if (kapcsolatok.isEmpty())
         return -1;

@@ -13,8 +13,8 @@ class Tfrm_AdatbazisNyit : public QDialog
     Q_OBJECT
 
 public:
-    Tfrm_AdatbazisNyit(const QStringList& sorok, const QStringList& kapcsolatok, const QString& felirat,
-                       QWidget* szulo = nullptr);
+    Tfrm_AdatbazisNyit(const QStringList& sorok, const QStringList& kapcsolatok,
+                       const QString& felirat, QWidget* szulo = nullptr);
 
     int valasztott() const;
     QListWidget* lista() const { return m_lista; }
@@ -29,5 +29,5 @@ private:
 // Shows the lines (one per connection string of kapcsolatok) and returns the
 // index of the chosen one after its connection was test-opened, or -1 when
 // cancelled. A single entry is test-opened without showing the list.
-int AdatbazisValaszt(const QStringList& sorok, const QStringList& kapcsolatok, const QString& felirat,
-                     QWidget* szulo = nullptr);
+int AdatbazisValaszt(const QStringList& sorok, const QStringList& kapcsolatok,
+                     const QString& felirat, QWidget* szulo = nullptr);

@@ -31,7 +31,8 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 const QString iniSzakasz = QStringLiteral("frm_Adatbazis");
 const QString sqlSzuro = QStringLiteral("SQL file (*.sql)");
@@ -52,11 +53,14 @@ QString platformFajlKerdes(QWidget* szulo, bool mentes, const QString& cim, cons
     d.setFileMode(mentes ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     auto kiterjesztes = [](const QString& sz) {
         const int p = int(sz.indexOf(QStringLiteral("(*.")));
-        return p < 0 ? QString() : sz.mid(p + 3).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
+        return p < 0
+                   ? QString()
+                   : sz.mid(p + 3).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
     };
     d.setDefaultSuffix(kiterjesztes(szuro.section(QStringLiteral(";;"), 0, 0)));
-    QObject::connect(&d, &QFileDialog::filterSelected, &d,
-                     [&d, kiterjesztes](const QString& sz) { d.setDefaultSuffix(kiterjesztes(sz)); });
+    QObject::connect(&d, &QFileDialog::filterSelected, &d, [&d, kiterjesztes](const QString& sz) {
+        d.setDefaultSuffix(kiterjesztes(sz));
+    });
     if (!javasolt.isEmpty())
         d.selectFile(javasolt);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
@@ -76,7 +80,8 @@ void Tfrm_Adatbazis::fajlKerdesBeallit(FajlKerdes kerdes)
     fajlKerdesFv() = std::move(kerdes);
 }
 
-QString Tfrm_Adatbazis::fajlKerdes(bool mentes, const QString& cim, const QString& szuro, const QString& javasolt)
+QString Tfrm_Adatbazis::fajlKerdes(bool mentes, const QString& cim, const QString& szuro,
+                                   const QString& javasolt)
 {
     if (fajlKerdesFv())
         return fajlKerdesFv()(this, mentes, cim, szuro, javasolt);
@@ -108,17 +113,18 @@ Tfrm_Adatbazis::Tfrm_Adatbazis(bool szerkesztheto, bool valaszthato, QWidget* sz
                        &Tfrm_Adatbazis::szerkeszt);
     aTorol = akcio(QStringLiteral("Töröl"), "aTorol", {QKeySequence(Qt::CTRL | Qt::Key_Delete)},
                    &Tfrm_Adatbazis::torol);
-    aTeszt = akcio(QStringLiteral("Teszt"), "aTeszt", {QKeySequence(Qt::CTRL | Qt::Key_T)}, &Tfrm_Adatbazis::teszt);
-    aBackup = akcio(QStringLiteral("Biztonsági mentés készítés"), "aBackup", {QKeySequence(Qt::Key_F3)},
-                    &Tfrm_Adatbazis::mentes);
-    aRestore = akcio(QStringLiteral("Visszaállítás mentésből"), "aRestore", {QKeySequence(Qt::Key_F4)},
-                     &Tfrm_Adatbazis::visszaallitas);
+    aTeszt = akcio(QStringLiteral("Teszt"), "aTeszt", {QKeySequence(Qt::CTRL | Qt::Key_T)},
+                   &Tfrm_Adatbazis::teszt);
+    aBackup = akcio(QStringLiteral("Biztonsági mentés készítés"), "aBackup",
+                    {QKeySequence(Qt::Key_F3)}, &Tfrm_Adatbazis::mentes);
+    aRestore = akcio(QStringLiteral("Visszaállítás mentésből"), "aRestore",
+                     {QKeySequence(Qt::Key_F4)}, &Tfrm_Adatbazis::visszaallitas);
     aMySQLDump = akcio(QStringLiteral("Teljes biztonsági mentés készítés"), "aMySQLDump",
                        {QKeySequence(Qt::Key_F6)}, &Tfrm_Adatbazis::teljesPanel);
     aTeljesMentes = akcio(QStringLiteral("Teljes mentés futtatása"), "aTeljesMentes", {},
                           &Tfrm_Adatbazis::teljesMentes);
-    aValaszt = akcio(QStringLiteral("Választ"), "aValaszt", valaszthato ? ctrlEnter : QList<QKeySequence>{},
-                     &Tfrm_Adatbazis::valaszt);
+    aValaszt = akcio(QStringLiteral("Választ"), "aValaszt",
+                     valaszthato ? ctrlEnter : QList<QKeySequence>{}, &Tfrm_Adatbazis::valaszt);
     // Without a choice Ctrl+Enter closes the window as "Bezár" does.
     QList<QKeySequence> bezarBill{QKeySequence(Qt::Key_Escape)};
     if (!valaszthato)
@@ -185,9 +191,10 @@ Tfrm_Adatbazis::Tfrm_Adatbazis(bool szerkesztheto, bool valaszthato, QWidget* sz
     tallozo->setObjectName(QStringLiteral("btnTallozas"));
     tallozo->setText(QStringLiteral("..."));
     connect(tallozo, &QToolButton::clicked, this, [this] {
-        const QString f = fajlKerdes(false, QStringLiteral("MySQLDump.exe program helye"),
-                                     QStringLiteral("mysqldump (mysqldump mariadb-dump mysqldump.exe mariadb-dump.exe)"),
-                                     eMysqlDump->text());
+        const QString f = fajlKerdes(
+            false, QStringLiteral("MySQLDump.exe program helye"),
+            QStringLiteral("mysqldump (mysqldump mariadb-dump mysqldump.exe mariadb-dump.exe)"),
+            eMysqlDump->text());
         if (!f.isEmpty())
             eMysqlDump->setText(QDir::toNativeSeparators(f));
     });
@@ -218,7 +225,8 @@ Tfrm_Adatbazis::Tfrm_Adatbazis(bool szerkesztheto, bool valaszthato, QWidget* sz
     m_racs->horizontalHeader()->setSectionsClickable(true);
     m_racs->horizontalHeader()->setHighlightSections(false);
     m_racs->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (QAction* a : {aUj, aSzerkeszt, aTorol, aTeszt, aBackup, aRestore, aMySQLDump, aValaszt, aBezar})
+    for (QAction* a :
+         {aUj, aSzerkeszt, aTorol, aTeszt, aBackup, aRestore, aMySQLDump, aValaszt, aBezar})
         m_racs->addAction(a);
     connect(m_racs->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int oszlop) {
         const int sor = aktualisSor();
@@ -322,8 +330,8 @@ void Tfrm_Adatbazis::torol()
     const int sor = aktualisSor();
     if (!m_szerkesztheto || sor < 0)
         return;
-    if (!Megerosites(QStringLiteral("Valóban töröljem az adatbázist a listából?"), QStringLiteral("Megerősítés"),
-                     this))
+    if (!Megerosites(QStringLiteral("Valóban töröljem az adatbázist a listából?"),
+                     QStringLiteral("Megerősítés"), this))
         return;
     m_model->torol(sor);
     aktualisBeallit(qMin(sor, m_model->rowCount() - 1));
@@ -393,7 +401,8 @@ void Tfrm_Adatbazis::mentes()
         return;
     }
     haladasVege();
-    Uzenet(QStringLiteral("A biztonsági mentés elkészült:\r\n") + QDir::toNativeSeparators(fajl), this);
+    Uzenet(QStringLiteral("A biztonsági mentés elkészült:\r\n") + QDir::toNativeSeparators(fajl),
+           this);
 }
 
 void Tfrm_Adatbazis::visszaallitas()
@@ -415,10 +424,11 @@ void Tfrm_Adatbazis::visszaallitas()
         HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
         return;
     }
-    if (!Megerosites(QStringLiteral("Az adatok betöltés előtt az eredeti adatok törlésre kerülnek.\r\n") +
-                         QStringLiteral("Biztosan folytatod a ") + adat.kiszolgalo + QStringLiteral(": ") +
-                         adat.adatbazis + QStringLiteral(" adatbázis felülírását?"),
-                     QStringLiteral("Megerősítés"), this))
+    if (!Megerosites(
+            QStringLiteral("Az adatok betöltés előtt az eredeti adatok törlésre kerülnek.\r\n") +
+                QStringLiteral("Biztosan folytatod a ") + adat.kiszolgalo + QStringLiteral(": ") +
+                adat.adatbazis + QStringLiteral(" adatbázis felülírását?"),
+            QStringLiteral("Megerősítés"), this))
         return;
     const QString nev = QStringLiteral("vexlof_visszaallitas");
     try {
@@ -453,7 +463,8 @@ void Tfrm_Adatbazis::teljesMentes()
     QString javasolt = MentesJavasoltNev(adat.adatbazis) + QStringLiteral(".sql");
     if (!DokumentumMappa().isEmpty())
         javasolt = QDir(DokumentumMappa()).filePath(javasolt);
-    const QString fajl = fajlKerdes(true, QStringLiteral("Biztonsági mentés készítés"), sqlSzuro, javasolt);
+    const QString fajl =
+        fajlKerdes(true, QStringLiteral("Biztonsági mentés készítés"), sqlSzuro, javasolt);
     if (fajl.isEmpty())
         return;
 
@@ -470,7 +481,8 @@ void Tfrm_Adatbazis::teljesMentes()
             HibaUzenet(QStringLiteral("Hiba: ") + uzenet, ablak.data());
         futas->deleteLater();
     });
-    if (!futas->indit(QDir::fromNativeSeparators(eMysqlDump->text().trimmed()), adat, fajl, AdatMappa())) {
+    if (!futas->indit(QDir::fromNativeSeparators(eMysqlDump->text().trimmed()), adat, fajl,
+                      AdatMappa())) {
         HibaUzenet(QStringLiteral("Hiba: ") + futas->hiba(), this);
         m_teljes = nullptr;
         futas->deleteLater();
@@ -495,7 +507,8 @@ void Tfrm_Adatbazis::done(int r)
             IniIr(iniSzakasz, QStringLiteral("MysqlDump"), eMysqlDump->text().trimmed());
             KapcsolatokIr(IniFajl(), m_model->szovegek());
         } catch (const std::exception& h) {
-            HibaUzenet(QStringLiteral("Hiba: a tárhelyek listája nem menthető: ") + QString::fromStdString(h.what()),
+            HibaUzenet(QStringLiteral("Hiba: a tárhelyek listája nem menthető: ") +
+                           QString::fromStdString(h.what()),
                        this);
         }
     }

@@ -66,7 +66,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    QString fajlKerdes(bool mentes, const QString& cim, const QString& szuro, const QString& javasolt);
+    QString fajlKerdes(bool mentes, const QString& cim, const QString& szuro,
+                       const QString& javasolt);
     void haladasMutat(int kesz, int osszes);
     void haladasVege();
     void oszlopSzelessegek();

@@ -11,7 +11,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-Tfrm_Adatbazis_Szerkeszt::Tfrm_Adatbazis_Szerkeszt(const KapcsolatAdat& adat, QWidget* szulo) : QDialog(szulo)
+Tfrm_Adatbazis_Szerkeszt::Tfrm_Adatbazis_Szerkeszt(const KapcsolatAdat& adat, QWidget* szulo)
+    : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Adatbazis_Szerkeszt"));
     setWindowTitle(QStringLiteral("Tárhely"));
@@ -107,16 +108,19 @@ void Tfrm_Adatbazis_Szerkeszt::accept()
     bool szam = false;
     const int port = ePort->text().trimmed().toInt(&szam);
     if (!szam || port <= 0 || port > 65535) {
-        HibaUzenet(QStringLiteral("Hiányos, vagy hibás adatmegadás\r\nA port egész szám legyen (1-65535)."), this);
+        HibaUzenet(QStringLiteral(
+                       "Hiányos, vagy hibás adatmegadás\r\nA port egész szám legyen (1-65535)."),
+                   this);
         ePort->setFocus();
         return;
     }
     // ";" separates the stored fields: such a value would not read back.
     for (QLineEdit* e : {eNev, eKiszolgalo, eFelhasznalo, eJelszo, eAdatbazis})
         if (e->text().contains(QLatin1Char(';'))) {
-            HibaUzenet(QStringLiteral("Hiányos, vagy hibás adatmegadás\r\nA pontosvessző (;) nem ") +
-                           QStringLiteral("használható a tárhely adataiban."),
-                       this);
+            HibaUzenet(
+                QStringLiteral("Hiányos, vagy hibás adatmegadás\r\nA pontosvessző (;) nem ") +
+                    QStringLiteral("használható a tárhely adataiban."),
+                this);
             e->setFocus();
             return;
         }

@@ -106,7 +106,9 @@ bool Tfrm_Init::tesztel()
     // ";" separates the stored fields: such a value would not read back.
     for (QLineEdit* e : {eKiszolgalo, eFelhasznalo, eJelszo, eAdatbazis, eNev})
         if (e->text().contains(QLatin1Char(';'))) {
-            HibaUzenet(QStringLiteral("Hiba: a pontosvessző (;) nem használható a kapcsolat adataiban."), this);
+            HibaUzenet(
+                QStringLiteral("Hiba: a pontosvessző (;) nem használható a kapcsolat adataiban."),
+                this);
             e->setFocus();
             return false;
         }
@@ -146,7 +148,9 @@ bool AdatbazisInit(QWidget* szulo)
         ElsoKapcsolatIr(IniFajl(), Beall.ConStr);
     } catch (const std::runtime_error& h) {
         // The tested connection still serves this run.
-        HibaUzenet(QStringLiteral("Hiba: a beállítás nem menthető: ") + QString::fromStdString(h.what()), szulo);
+        HibaUzenet(QStringLiteral("Hiba: a beállítás nem menthető: ") +
+                       QString::fromStdString(h.what()),
+                   szulo);
     }
     return true;
 }

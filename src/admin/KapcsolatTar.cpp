@@ -5,7 +5,8 @@
 #include "KozosDB.h"
 #include "Seged.h"
 
-namespace {
+namespace
+{
 
 const QString szakasz = QStringLiteral("Adatbazis");
 
@@ -74,7 +75,8 @@ QString KapcsolatTesztel(const KapcsolatAdat& adat, bool verzioOlvas)
         QSqlDatabase db = Kapcsolat::nyit(adat, nev);
         if (verzioOlvas) {
             try {
-                verzio = SqlSzoveg(QStringLiteral("SELECT MAX(verzio) FROM verzio;"), QString(), db);
+                verzio =
+                    SqlSzoveg(QStringLiteral("SELECT MAX(verzio) FROM verzio;"), QString(), db);
             } catch (const DbHiba&) {
                 // A database without the version table still connects.
             }

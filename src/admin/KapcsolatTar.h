@@ -12,8 +12,8 @@
 #include <QStringList>
 
 struct KapcsolatBejegyzes {
-    int kulcs = 0;   // the number n of the key "ConStr" + n it was read from
-    QString szoveg;  // the plain (decoded) connection string
+    int kulcs = 0;  // the number n of the key "ConStr" + n it was read from
+    QString szoveg; // the plain (decoded) connection string
 };
 
 // Number of connection keys of the INI section.

@@ -11,7 +11,10 @@
 #include <quazipnewinfo.h>
 #include <zlib.h>
 
-ArchivHiba::ArchivHiba(const QString& uzenet) : std::runtime_error(uzenet.toStdString()), m_uzenet(uzenet) {}
+ArchivHiba::ArchivHiba(const QString& uzenet)
+    : std::runtime_error(uzenet.toStdString()), m_uzenet(uzenet)
+{
+}
 
 QString MentesJavasoltNev(const QString& adatbazis, const QDateTime& ido)
 {
@@ -39,8 +42,8 @@ void ZipKeszit(const QString& zipFajl, const QString& fajl, const QString& tagNe
             throw ArchivHiba(ideiglenes + QStringLiteral(": az archívum nem hozható létre (") +
                              QString::number(zip.getZipError()) + QLatin1Char(')'));
         QuaZipFile ki(&zip);
-        bool rendben = ki.open(QIODevice::WriteOnly, QuaZipNewInfo(tagNev, fajl), nullptr, 0, Z_DEFLATED,
-                               Z_BEST_COMPRESSION);
+        bool rendben = ki.open(QIODevice::WriteOnly, QuaZipNewInfo(tagNev, fajl), nullptr, 0,
+                               Z_DEFLATED, Z_BEST_COMPRESSION);
         while (rendben && !be.atEnd()) {
             const QByteArray darab = be.read(1 << 20);
             rendben = ki.write(darab) == darab.size();
@@ -70,7 +73,8 @@ void ZipKeszit(const QString& zipFajl, const QString& fajl, const QString& tagNe
 void BiztonsagiMentes(const KapcsolatAdat& adat, const QString& fajl, const QString& tempMappa,
                       const std::function<void(int, int)>& haladas)
 {
-    const bool zip = QFileInfo(fajl).suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) == 0;
+    const bool zip =
+        QFileInfo(fajl).suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) == 0;
     // For an archive the script is prepared in the temporary folder under the
     // member's name, so that a ".sql" file of the same name beside the archive
     // is never overwritten or deleted.

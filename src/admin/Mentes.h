@@ -24,7 +24,8 @@ private:
 };
 
 // The proposed file name: database + "-" + "yyyy-mm-dd-hh-nn-ss".
-QString MentesJavasoltNev(const QString& adatbazis, const QDateTime& ido = QDateTime::currentDateTime());
+QString MentesJavasoltNev(const QString& adatbazis,
+                          const QDateTime& ido = QDateTime::currentDateTime());
 
 // Name of the archive member that belongs to a ".zip" path.
 QString ZipTagNev(const QString& zipFajl);

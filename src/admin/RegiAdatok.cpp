@@ -7,7 +7,8 @@
 #include "Seged.h"
 #include "Uzenetek.h"
 
-namespace {
+namespace
+{
 const QString felirat = QStringLiteral("Régi adatok törlése");
 }
 
@@ -44,8 +45,10 @@ void RegiAdatokTorlese(QWidget* szulo)
         HibaUzenet(QStringLiteral("A dátum nem lehet későbbi a mai napnál."), szulo);
         return;
     }
-    if (!Megerosites(QStringLiteral("Valóban töröljem a régi adatokat?\r\nA művelet végleges törlést eredményez!"),
-                     QStringLiteral("Megerősítés"), szulo))
+    if (!Megerosites(
+            QStringLiteral(
+                "Valóban töröljem a régi adatokat?\r\nA művelet végleges törlést eredményez!"),
+            QStringLiteral("Megerősítés"), szulo))
         return;
     try {
         RegiAdatokTorol(datum);

@@ -117,7 +117,8 @@ bool TeljesMentes::indit(const QString& eszkoz, const KapcsolatAdat& adat, const
     m_opcio = new QTemporaryFile(QDir(munkaMappa).filePath(QStringLiteral("mentes-XXXXXX.cnf")));
     m_opcio->setAutoRemove(true);
     if (!m_opcio->open()) {
-        m_hiba = QStringLiteral("Az ideiglenes beállítófájl nem hozható létre: ") + m_opcio->errorString();
+        m_hiba = QStringLiteral("Az ideiglenes beállítófájl nem hozható létre: ") +
+                 m_opcio->errorString();
         opcioTorol();
         return false;
     }
@@ -165,7 +166,8 @@ void TeljesMentes::vege(int kod, QProcess::ExitStatus allapot)
     m_jelzett = true;
     const QString kimenet = QString::fromLocal8Bit(m_folyamat->readAllStandardError()).trimmed();
     const QFileInfo cel(m_cel);
-    const bool sikeres = allapot == QProcess::NormalExit && kod == 0 && cel.exists() && cel.size() > 0;
+    const bool sikeres =
+        allapot == QProcess::NormalExit && kod == 0 && cel.exists() && cel.size() > 0;
     QString uzenet;
     if (sikeres) {
         uzenet = QStringLiteral("A teljes mentés elkészült:\r\n") + QDir::toNativeSeparators(m_cel);

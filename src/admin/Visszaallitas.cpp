@@ -14,7 +14,8 @@
 #include <quazip.h>
 #include <quazipfile.h>
 
-namespace {
+namespace
+{
 
 const QRegularExpression& truncateMinta()
 {
@@ -56,8 +57,9 @@ QByteArray zipTagOlvas(const QString& fajl, const QString& tempMappa)
     if (!zip.open(QuaZip::mdUnzip))
         throw DbHiba(QStringLiteral("A fájl nem olvasható zip archívumként: ") + fajl);
     if (!zip.setCurrentFile(tag, QuaZip::csInsensitive))
-        throw DbHiba(QStringLiteral("Az archívumban nincs meg a várt fájl: ") + tag +
-                     QStringLiteral("\r\nA visszaállítás nem indult el, az adatbázis változatlan."));
+        throw DbHiba(
+            QStringLiteral("Az archívumban nincs meg a várt fájl: ") + tag +
+            QStringLiteral("\r\nA visszaállítás nem indult el, az adatbázis változatlan."));
 
     // The member is unpacked into the temporary folder (only this one: the
     // archive's other entries and their paths are never written) and removed
@@ -67,7 +69,8 @@ QByteArray zipTagOlvas(const QString& fajl, const QString& tempMappa)
     const QString kibontott = QDir(tempMappa).filePath(tag);
     QFile ki(kibontott);
     QuaZipFile be(&zip);
-    bool rendben = be.open(QIODevice::ReadOnly) && ki.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    bool rendben =
+        be.open(QIODevice::ReadOnly) && ki.open(QIODevice::WriteOnly | QIODevice::Truncate);
     while (rendben && !be.atEnd()) {
         const QByteArray darab = be.read(1 << 20);
         if (darab.isEmpty() && be.getZipError() != UNZ_OK)
@@ -91,11 +94,13 @@ QByteArray zipTagOlvas(const QString& fajl, const QString& tempMappa)
     QFile::remove(kibontott);
     QDir().rmdir(tempMappa); // only when nothing else is left in it
     if (zipHiba == UNZ_CRCERROR)
-        throw DbHiba(QStringLiteral("Az archívum sérült (ellenőrzőösszeg-hiba): ") + tag +
-                     QStringLiteral("\r\nA visszaállítás nem indult el, az adatbázis változatlan."));
+        throw DbHiba(
+            QStringLiteral("Az archívum sérült (ellenőrzőösszeg-hiba): ") + tag +
+            QStringLiteral("\r\nA visszaállítás nem indult el, az adatbázis változatlan."));
     if (!rendben || zipHiba != UNZ_OK)
         throw DbHiba(QStringLiteral("Az archívum nem bontható ki: ") + tag + QStringLiteral(" (") +
-                     QString::number(zipHiba) + QStringLiteral(")\r\nA visszaállítás nem indult el, ") +
+                     QString::number(zipHiba) +
+                     QStringLiteral(")\r\nA visszaállítás nem indult el, ") +
                      QStringLiteral("az adatbázis változatlan."));
     return tartalom;
 }
@@ -108,7 +113,8 @@ QString MentesSzovegOlvas(const QString& fajl, const QString& tempMappa)
         return FajlSzoveg(zipTagOlvas(fajl, tempMappa));
     QFile f(fajl);
     if (!f.open(QIODevice::ReadOnly))
-        throw DbHiba(QStringLiteral("A fájl nem olvasható: ") + fajl + QStringLiteral(": ") + f.errorString());
+        throw DbHiba(QStringLiteral("A fájl nem olvasható: ") + fajl + QStringLiteral(": ") +
+                     f.errorString());
     return FajlSzoveg(f.readAll());
 }
 
@@ -116,8 +122,9 @@ SqlSzkript VisszaallitasElokeszit(const QString& fajl, const QString& tempMappa)
 {
     const SqlSzkript sz = SqlSzkript::elemez(MentesSzovegOlvas(fajl, tempMappa));
     if (!sz.ervenyes())
-        throw DbHiba(QStringLiteral("A mentés hiányos vagy sérült, nem tölthető be: ") + sz.hiba() +
-                     QStringLiteral("\r\nA visszaállítás nem indult el, az adatbázis változatlan."));
+        throw DbHiba(
+            QStringLiteral("A mentés hiányos vagy sérült, nem tölthető be: ") + sz.hiba() +
+            QStringLiteral("\r\nA visszaállítás nem indult el, az adatbázis változatlan."));
     if (sz.utasitasok().isEmpty())
         throw DbHiba(QStringLiteral("A fájl nem tartalmaz SQL utasítást: ") + fajl);
     return sz;
@@ -133,7 +140,8 @@ bool AdatSzkript(const SqlSzkript& szkript)
     return true;
 }
 
-void SzkriptFuttat(const SqlSzkript& szkript, QSqlDatabase db, const std::function<void(int, int)>& haladas)
+void SzkriptFuttat(const SqlSzkript& szkript, QSqlDatabase db,
+                   const std::function<void(int, int)>& haladas)
 {
     if (!szkript.ervenyes())
         throw DbHiba(szkript.hiba());

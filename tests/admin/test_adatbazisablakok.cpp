@@ -27,6 +27,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -39,7 +40,8 @@
 #include <QToolButton>
 #include <functional>
 
-namespace {
+namespace
+{
 
 const QString AB = QStringLiteral("teszt_dbablak");
 const QString UJ_AB = QStringLiteral("teszt_dbablak_uj");
@@ -47,8 +49,7 @@ const QString UJ_AB = QStringLiteral("teszt_dbablak_uj");
 // Runs the steps on the modal dialog of type D as soon as its event loop
 // runs; a dialog left open is cancelled after a while so that a failed
 // check cannot hang the test.
-template <class D>
-void modalban(std::function<void(D*)> lepesek)
+template <class D> void modalban(std::function<void(D*)> lepesek)
 {
     QTimer::singleShot(0, [lepesek] {
         QPointer<QWidget> w = QApplication::activeModalWidget();
@@ -144,7 +145,8 @@ void TestAdatbazisAblakok::iniIr(const QList<QPair<int, QString>>& bejegyzesek)
     IniAllomany ini(IniFajl());
     ini.ir(QStringLiteral("Alapertek"), QStringLiteral("BetuMeret"), QStringLiteral("9"));
     for (const auto& b : bejegyzesek)
-        ini.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr") + QString::number(b.first), Kodol(b.second));
+        ini.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr") + QString::number(b.first),
+               Kodol(b.second));
     ini.ment();
 }
 
@@ -193,7 +195,9 @@ void TestAdatbazisAblakok::init()
 void TestAdatbazisAblakok::nyitEgyBejegyzesListaNelkul()
 {
     MutatasSzamlalo szamlalo(QStringLiteral("frm_AdatbazisNyit"));
-    QCOMPARE(AdatbazisValaszt({QStringLiteral("1; Teszt")}, {jo()}, QStringLiteral("Vexlo.F adatbázis választás")), 0);
+    QCOMPARE(AdatbazisValaszt({QStringLiteral("1; Teszt")}, {jo()},
+                              QStringLiteral("Vexlo.F adatbázis választás")),
+             0);
     QCOMPARE(szamlalo.darab, 0);
     QVERIFY(m_uzenetek.isEmpty());
 }
@@ -203,7 +207,8 @@ void TestAdatbazisAblakok::nyitEgyHibasBejegyzes()
     // The failed entry is reported; the list then lets the operator give up.
     MutatasSzamlalo szamlalo(QStringLiteral("frm_AdatbazisNyit"));
     modalban<Tfrm_AdatbazisNyit>([](Tfrm_AdatbazisNyit* d) { d->reject(); });
-    QCOMPARE(AdatbazisValaszt({QStringLiteral("3; Rossz")}, {rossz()}, QStringLiteral("Választás")), -1);
+    QCOMPARE(AdatbazisValaszt({QStringLiteral("3; Rossz")}, {rossz()}, QStringLiteral("Választás")),
+             -1);
     QCOMPARE(szamlalo.darab, 1);
     QCOMPARE(m_uzenetek.size(), 1);
     QCOMPARE(utolso().tipus, UzenetAdat::Hiba);
@@ -232,7 +237,8 @@ void TestAdatbazisAblakok::nyitTobbBejegyzes()
         Q_EMIT d->lista()->itemDoubleClicked(d->lista()->item(1));
         ellenorizve = true;
     });
-    QCOMPARE(AdatbazisValaszt(sorok, kapcsolatok, QStringLiteral("Vexlo.F adatbázis választás")), 1);
+    QCOMPARE(AdatbazisValaszt(sorok, kapcsolatok, QStringLiteral("Vexlo.F adatbázis választás")),
+             1);
     QVERIFY(ellenorizve);
 
     modalban<Tfrm_AdatbazisNyit>([](Tfrm_AdatbazisNyit* d) {
@@ -289,7 +295,8 @@ void TestAdatbazisAblakok::initRendbenCsakTesztUtan()
     const QString vart = a.adatbazis + QStringLiteral(";") + a.kiszolgalo + QStringLiteral(";") +
                          QString::number(a.port) + QStringLiteral(";root;;Szépség Szalon");
     QCOMPARE(Beall.ConStr, vart);
-    const QString nyers = IniAllomany(IniFajl()).olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"));
+    const QString nyers =
+        IniAllomany(IniFajl()).olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"));
     QCOMPARE(Dekodol(nyers), vart);
     const QList<KapcsolatBejegyzes> l = KapcsolatokOlvas(IniFajl());
     QCOMPARE(l.size(), 1);
@@ -321,9 +328,9 @@ void TestAdatbazisAblakok::initMegsemEsHibasPort()
 void TestAdatbazisAblakok::tarhelyekKulcsokUjraIrasa()
 {
     KapcsolatAdat b = TesztAdatbazis::root(AB);
-    b.adatbazisnev = QStringLiteral("Zsebkendő");
+    b.adatbazisnev = QStringLiteral("Árnyék");
     KapcsolatAdat c = TesztAdatbazis::root(QStringLiteral("masik"));
-    c.adatbazisnev = QStringLiteral("Árnyék");
+    c.adatbazisnev = QStringLiteral("Zsebkendő");
     c.jelszo = QStringLiteral("Ő'ű\"x");
     iniIr({{7, b.szoveg(true)}, {12, c.szoveg(false)}});
     {
@@ -332,21 +339,35 @@ void TestAdatbazisAblakok::tarhelyekKulcsokUjraIrasa()
         QCOMPARE(w.model()->rowCount(), 2);
         // Sorted by display name.
         QCOMPARE(w.model()->sor(0).adat.adatbazisnev, QStringLiteral("Árnyék"));
-        QCOMPARE(w.model()->sor(0).adat.jelszo, c.jelszo);
+        QCOMPARE(w.model()->sor(1).adat.jelszo, c.jelszo);
         QCOMPARE(w.aktualisSor(), 0);
         QCOMPARE(w.eMysqlDump->text(), TeljesMentes::alapEszkoz());
+        QCOMPARE(w.racs()->property("kiemeltOszlop").toInt(), int(TarhelyModel::Nev));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // A click on a title re-sorts and marks that column; the current
+        // entry stays current.
+        w.aktualisBeallit(1);
+        Q_EMIT w.racs()->horizontalHeader()->sectionClicked(TarhelyModel::Adatbazis);
+        QCOMPARE(w.racs()->property("kiemeltOszlop").toInt(), int(TarhelyModel::Adatbazis));
+        QCOMPARE(w.model()->sor(0).adat.adatbazis, QStringLiteral("masik"));
+        QCOMPARE(w.model()->sor(w.aktualisSor()).adat.adatbazisnev, QStringLiteral("Zsebkendő"));
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
         QCOMPARE(w.valasztott(), QString());
     }
+    // Rewritten under 1 and 2 in the list's current order.
     const IniAllomany ini(IniFajl());
-    QCOMPARE(ini.kulcsok(QStringLiteral("Adatbazis")), (QStringList{QStringLiteral("ConStr1"), QStringLiteral("ConStr2")}));
-    QCOMPARE(Dekodol(ini.olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"))), c.szoveg(true));
-    QCOMPARE(Dekodol(ini.olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr2"))), b.szoveg(true));
-    QCOMPARE(ini.olvas(QStringLiteral("frm_Adatbazis"), QStringLiteral("MysqlDump")), TeljesMentes::alapEszkoz());
-    QCOMPARE(ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("BetuMeret")), QStringLiteral("9"));
+    QCOMPARE(ini.kulcsok(QStringLiteral("Adatbazis")),
+             (QStringList{QStringLiteral("ConStr1"), QStringLiteral("ConStr2")}));
+    QCOMPARE(Dekodol(ini.olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"))),
+             c.szoveg(true));
+    QCOMPARE(Dekodol(ini.olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr2"))),
+             b.szoveg(true));
+    QCOMPARE(ini.olvas(QStringLiteral("frm_Adatbazis"), QStringLiteral("MysqlDump")),
+             TeljesMentes::alapEszkoz());
+    QCOMPARE(ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("BetuMeret")),
+             QStringLiteral("9"));
 }
 
 void TestAdatbazisAblakok::tarhelyekTeszt()
@@ -391,7 +412,8 @@ void TestAdatbazisAblakok::tarhelyekUjSzerkesztTorol()
     w.uj();
     QCOMPARE(w.model()->rowCount(), 2);
     QCOMPARE(w.aktualisSor(), 0); // "Ágnes..." sorts before "Teszt"
-    QCOMPARE(w.model()->sor(0).adat.szoveg(false), QStringLiteral("agnes;szerver;3306;ági;t'itok;Ágnes Szalonja"));
+    QCOMPARE(w.model()->sor(0).adat.szoveg(false),
+             QStringLiteral("agnes;szerver;3306;ági;t'itok;Ágnes Szalonja"));
     // Cancelled: nothing added.
     modalban<Tfrm_Adatbazis_Szerkeszt>([](Tfrm_Adatbazis_Szerkeszt* d) {
         d->eNev->setText(QStringLiteral("Eldobott"));
@@ -501,13 +523,15 @@ void TestAdatbazisAblakok::mentesEsVisszaallitasAblakbol()
 {
     iniIr({{1, jo()}});
     SQL_OK(QStringLiteral("DELETE FROM ugyfel;"));
-    SQL_OK(QStringLiteral("INSERT INTO ugyfel (ugyfel, ugyfel_nev, megjegyzes) VALUES (1, 'Őrház Éva', 'O''Brien\\\\x');"));
+    SQL_OK(QStringLiteral("INSERT INTO ugyfel (ugyfel, ugyfel_nev, megjegyzes) VALUES (1, 'Őrház "
+                          "Éva', 'O''Brien\\\\x');"));
     for (const QString& nev : {QStringLiteral("ablak.sql"), QStringLiteral("ablak.zip")}) {
         m_uzenetek.clear();
         Tfrm_Adatbazis w(true, false);
         m_fajl = m_mappa.filePath(nev);
         w.aBackup->trigger();
-        QCOMPARE(m_fajlKerdesek.last(), qMakePair(true, QStringLiteral("Biztonsági mentés készítés")));
+        QCOMPARE(m_fajlKerdesek.last(),
+                 qMakePair(true, QStringLiteral("Biztonsági mentés készítés")));
         QVERIFY(QFile::exists(m_fajl));
         QCOMPARE(utolso().tipus, UzenetAdat::Informacio);
         QVERIFY(!w.haladas->isVisible());
@@ -516,18 +540,23 @@ void TestAdatbazisAblakok::mentesEsVisszaallitasAblakbol()
         // "No" leaves the data alone.
         m_valasz = false;
         w.aRestore->trigger();
-        QCOMPARE(m_fajlKerdesek.last(), qMakePair(false, QStringLiteral("Adatbázis visszaállítás")));
+        QCOMPARE(m_fajlKerdesek.last(),
+                 qMakePair(false, QStringLiteral("Adatbázis visszaállítás")));
         QCOMPARE(utolso().tipus, UzenetAdat::Kerdes);
-        QCOMPARE(utolso().szoveg, QStringLiteral("Az adatok betöltés előtt az eredeti adatok törlésre kerülnek.\r\n"
-                                                 "Biztosan folytatod a 127.0.0.1: ") +
-                                      AB + QStringLiteral(" adatbázis felülírását?"));
-        QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ugyfel_nev FROM ugyfel;"), QString()), QStringLiteral("elrontva"));
+        QCOMPARE(utolso().szoveg,
+                 QStringLiteral("Az adatok betöltés előtt az eredeti adatok törlésre kerülnek.\r\n"
+                                "Biztosan folytatod a 127.0.0.1: ") +
+                     AB + QStringLiteral(" adatbázis felülírását?"));
+        QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ugyfel_nev FROM ugyfel;"), QString()),
+                 QStringLiteral("elrontva"));
 
         m_valasz = true;
         w.aRestore->trigger();
         QCOMPARE(utolso().tipus, UzenetAdat::Informacio);
-        QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ugyfel_nev FROM ugyfel;"), QString()), QStringLiteral("Őrház Éva"));
-        QCOMPARE(SqlSzoveg(QStringLiteral("SELECT megjegyzes FROM ugyfel;"), QString()), QStringLiteral("O'Brien\\x"));
+        QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ugyfel_nev FROM ugyfel;"), QString()),
+                 QStringLiteral("Őrház Éva"));
+        QCOMPARE(SqlSzoveg(QStringLiteral("SELECT megjegyzes FROM ugyfel;"), QString()),
+                 QStringLiteral("O'Brien\\x"));
         QVERIFY(!w.haladas->isVisible());
         w.reject();
     }
@@ -548,7 +577,8 @@ void TestAdatbazisAblakok::serultMentesAblakbol()
     {
         QFile f(fajl);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(AnsiBajtok(QStringLiteral("TRUNCATE ugyfel;\r\nINSERT IGNORE INTO ugyfel (ugyfel,ugyfel_nev) VALUES\r\n(5,'Félbe")));
+        f.write(AnsiBajtok(QStringLiteral("TRUNCATE ugyfel;\r\nINSERT IGNORE INTO ugyfel "
+                                          "(ugyfel,ugyfel_nev) VALUES\r\n(5,'Félbe")));
     }
     const int elotte = SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM ugyfel;"), -1);
     QVERIFY(elotte > 0);
@@ -558,7 +588,8 @@ void TestAdatbazisAblakok::serultMentesAblakbol()
     // Refused before the question is asked.
     QCOMPARE(m_uzenetek.size(), 1);
     QCOMPARE(utolso().tipus, UzenetAdat::Hiba);
-    QVERIFY2(utolso().szoveg.startsWith(QStringLiteral("Hiba: A mentés hiányos vagy sérült")), qPrintable(utolso().szoveg));
+    QVERIFY2(utolso().szoveg.startsWith(QStringLiteral("Hiba: A mentés hiányos vagy sérült")),
+             qPrintable(utolso().szoveg));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM ugyfel;"), -1), elotte);
     w.reject();
 }
@@ -615,10 +646,13 @@ void TestAdatbazisAblakok::teljesMentesAblakbol()
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(f.readAll().contains("CREATE DATABASE"));
     // Nothing of the run is left in the settings folder.
-    QVERIFY(QDir(m_mappa.path()).entryList({QStringLiteral("*.cnf"), QStringLiteral("*.cmd")}, QDir::Files).isEmpty());
+    QVERIFY(QDir(m_mappa.path())
+                .entryList({QStringLiteral("*.cnf"), QStringLiteral("*.cmd")}, QDir::Files)
+                .isEmpty());
     w.reject();
-    QCOMPARE(IniAllomany(IniFajl()).olvas(QStringLiteral("frm_Adatbazis"), QStringLiteral("MysqlDump")),
-             TeljesMentes::alapEszkoz());
+    QCOMPARE(
+        IniAllomany(IniFajl()).olvas(QStringLiteral("frm_Adatbazis"), QStringLiteral("MysqlDump")),
+        TeljesMentes::alapEszkoz());
 }
 
 void TestAdatbazisAblakok::regiAdatokTorlese()
@@ -652,7 +686,9 @@ void TestAdatbazisAblakok::regiAdatokTorlese()
     RegiAdatokTorlese();
     QCOMPARE(preset, QDate::currentDate().addMonths(-3));
     QCOMPARE(utolso().tipus, UzenetAdat::Kerdes);
-    QCOMPARE(utolso().szoveg, QStringLiteral("Valóban töröljem a régi adatokat?\r\nA művelet végleges törlést eredményez!"));
+    QCOMPARE(utolso().szoveg,
+             QStringLiteral(
+                 "Valóban töröljem a régi adatokat?\r\nA művelet végleges törlést eredményez!"));
     QCOMPARE(SqlEgesz(naplo, -1), elotte);
 
     // "Yes": logged and purged.
@@ -661,8 +697,10 @@ void TestAdatbazisAblakok::regiAdatokTorlese()
     modalban<Tfrm_Datumbe>([](Tfrm_Datumbe* d) { d->accept(); });
     RegiAdatokTorlese();
     QCOMPARE(SqlEgesz(naplo, -1), elotte + 1);
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT mit FROM naplozas ORDER BY naplozas DESC LIMIT 1;"), QString()),
-             QStringLiteral("Régi adatok törlése: ") + SqlDatum(QDate::currentDate().addMonths(-3)));
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT mit FROM naplozas ORDER BY naplozas DESC LIMIT 1;"),
+                       QString()),
+             QStringLiteral("Régi adatok törlése: ") +
+                 SqlDatum(QDate::currentDate().addMonths(-3)));
     QCOMPARE(m_uzenetek.size(), 1); // the confirmation only
     QCOMPARE(utolso().tipus, UzenetAdat::Kerdes);
 }
@@ -705,8 +743,9 @@ void TestAdatbazisAblakok::kepernyokepek()
         QVERIFY(d.grab().save(hova + QStringLiteral("/init.png")));
     }
     {
-        Tfrm_AdatbazisNyit d({QStringLiteral("1; Szépség Szalon"), QStringLiteral("2; Árnyék Raktár")},
-                             {b.szoveg(false), c.szoveg(false)}, QStringLiteral("Vexlo.F adatbázis választás"));
+        Tfrm_AdatbazisNyit d(
+            {QStringLiteral("1; Szépség Szalon"), QStringLiteral("2; Árnyék Raktár")},
+            {b.szoveg(false), c.szoveg(false)}, QStringLiteral("Vexlo.F adatbázis választás"));
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QVERIFY(d.grab().save(hova + QStringLiteral("/adatbazisnyit.png")));

@@ -28,7 +28,8 @@
 #include <quazipnewinfo.h>
 #include <zlib.h>
 
-namespace {
+namespace
+{
 
 const QString forrasNev = QStringLiteral("teszt_dbmentes");
 const QString celNev = QStringLiteral("teszt_dbmentes_cel");
@@ -48,7 +49,8 @@ Pillanatkep pillanatkep(QSqlDatabase db)
         while (q.next()) {
             QStringList mezok;
             for (int i = 0; i < q.record().count(); ++i)
-                mezok.append(q.value(i).isNull() ? QStringLiteral("<NULL>") : q.value(i).toString());
+                mezok.append(q.value(i).isNull() ? QStringLiteral("<NULL>")
+                                                 : q.value(i).toString());
             sorok.append(mezok.join(QChar(0x1f)));
         }
         sorok.sort();
@@ -130,21 +132,31 @@ void TestAdatbazisMentes::initTestCase()
     for (int i = 1; i <= 250; ++i) {
         const QString sz = szovegek.at(i % szovegek.size());
         const QString szovegSql = (i % szovegek.size() == 5) ? QStringLiteral("NULL") : SqlIdez(sz);
-        const QString datum = i % 7 == 0 ? QStringLiteral("NULL") : SqlDatum(QDate(2023, 12, 30).addDays(i));
-        const QString ido = i % 9 == 0 ? QStringLiteral("NULL")
-                                       : SqlDatumIdo(QDateTime(QDate(2024, 2, 29), QTime(0, 0, 1)).addSecs(i * 3671));
-        const QString ora = i % 11 == 0 ? QStringLiteral("NULL")
-                                        : QStringLiteral("'") + QTime(0, 0).addSecs(i * 347).toString(QStringLiteral("HH:mm:ss")) +
-                                              QLatin1Char('\'');
+        const QString datum =
+            i % 7 == 0 ? QStringLiteral("NULL") : SqlDatum(QDate(2023, 12, 30).addDays(i));
+        const QString ido =
+            i % 9 == 0
+                ? QStringLiteral("NULL")
+                : SqlDatumIdo(QDateTime(QDate(2024, 2, 29), QTime(0, 0, 1)).addSecs(i * 3671));
+        const QString ora =
+            i % 11 == 0 ? QStringLiteral("NULL")
+                        : QStringLiteral("'") +
+                              QTime(0, 0).addSecs(i * 347).toString(QStringLiteral("HH:mm:ss")) +
+                              QLatin1Char('\'');
         const QString szam = i % 13 == 0 ? QStringLiteral("NULL") : SzamSql(i * 1.25 - 100.1);
-        SQL_OK(QStringLiteral("INSERT INTO proba_tipusok VALUES (") + QString::number(i) + QLatin1Char(',') + szovegSql +
-               QLatin1Char(',') + SqlIdez(sz + QStringLiteral("\r\n") + sz) + QLatin1Char(',') + datum + QLatin1Char(',') +
-               ido + QLatin1Char(',') + ora + QLatin1Char(',') + szam + QStringLiteral(",'") +
-               (i % 2 ? QStringLiteral("I") : QStringLiteral("N")) + QStringLiteral("');"));
+        SQL_OK(QStringLiteral("INSERT INTO proba_tipusok VALUES (") + QString::number(i) +
+               QLatin1Char(',') + szovegSql + QLatin1Char(',') +
+               SqlIdez(sz + QStringLiteral("\r\n") + sz) + QLatin1Char(',') + datum +
+               QLatin1Char(',') + ido + QLatin1Char(',') + ora + QLatin1Char(',') + szam +
+               QStringLiteral(",'") + (i % 2 ? QStringLiteral("I") : QStringLiteral("N")) +
+               QStringLiteral("');"));
     }
-    SQL_OK(QStringLiteral("INSERT INTO ugyfel (ugyfel, ugyfel_nev, megjegyzes) VALUES (9001, 'Őri Űrsula', ") +
-           SqlIdez(QStringLiteral("Kedveli a 'különleges' kezelést\r\nC:\\x")) + QStringLiteral(");"));
-    SQL_OK(QStringLiteral("CREATE OR REPLACE VIEW vw_proba AS SELECT id, szoveg FROM proba_tipusok;"));
+    SQL_OK(QStringLiteral(
+               "INSERT INTO ugyfel (ugyfel, ugyfel_nev, megjegyzes) VALUES (9001, 'Őri Űrsula', ") +
+           SqlIdez(QStringLiteral("Kedveli a 'különleges' kezelést\r\nC:\\x")) +
+           QStringLiteral(");"));
+    SQL_OK(
+        QStringLiteral("CREATE OR REPLACE VIEW vw_proba AS SELECT id, szoveg FROM proba_tipusok;"));
     m_eredeti = pillanatkep(Kapcsolat::fo());
     QCOMPARE(m_eredeti.value(QStringLiteral("proba_tipusok")).size(), 250);
     QVERIFY(!m_eredeti.contains(QStringLiteral("vw_proba")));
@@ -155,8 +167,12 @@ void TestAdatbazisMentes::initTestCase()
         for (const QString& gep : {QStringLiteral("localhost"), QStringLiteral("127.0.0.1")}) {
             const QString u = SqlIdez(mentoFelhasznalo) + QStringLiteral("@") + SqlIdez(gep);
             SqlFuttat(QStringLiteral("DROP USER IF EXISTS ") + u, r);
-            SqlFuttat(QStringLiteral("CREATE USER ") + u + QStringLiteral(" IDENTIFIED BY ") + SqlIdez(mentoJelszo), r);
-            SqlFuttat(QStringLiteral("GRANT ALL PRIVILEGES ON ") + forrasNev + QStringLiteral(".* TO ") + u, r);
+            SqlFuttat(QStringLiteral("CREATE USER ") + u + QStringLiteral(" IDENTIFIED BY ") +
+                          SqlIdez(mentoJelszo),
+                      r);
+            SqlFuttat(QStringLiteral("GRANT ALL PRIVILEGES ON ") + forrasNev +
+                          QStringLiteral(".* TO ") + u,
+                      r);
         }
     } catch (const DbHiba& h) {
         QFAIL(qPrintable(h.uzenet()));
@@ -170,8 +186,8 @@ void TestAdatbazisMentes::cleanupTestCase()
     try {
         QSqlDatabase r = Kapcsolat::nyit(TesztAdatbazis::root(), QStringLiteral("teszt_root_m"));
         for (const QString& gep : {QStringLiteral("localhost"), QStringLiteral("127.0.0.1")})
-            SqlFuttat(QStringLiteral("DROP USER IF EXISTS ") + SqlIdez(mentoFelhasznalo) + QStringLiteral("@") +
-                          SqlIdez(gep),
+            SqlFuttat(QStringLiteral("DROP USER IF EXISTS ") + SqlIdez(mentoFelhasznalo) +
+                          QStringLiteral("@") + SqlIdez(gep),
                       r);
     } catch (const DbHiba&) {
     }
@@ -183,7 +199,8 @@ void TestAdatbazisMentes::cleanupTestCase()
 void TestAdatbazisMentes::elront()
 {
     SQL_OK(QStringLiteral("DELETE FROM proba_tipusok WHERE id > 120;"));
-    SQL_OK(QStringLiteral("UPDATE proba_tipusok SET szoveg = 'elrontva', datum = NULL WHERE id < 10;"));
+    SQL_OK(QStringLiteral(
+        "UPDATE proba_tipusok SET szoveg = 'elrontva', datum = NULL WHERE id < 10;"));
     SQL_OK(QStringLiteral("INSERT INTO proba_tipusok (id, szoveg) VALUES (1000, 'új sor');"));
     SQL_OK(QStringLiteral("DELETE FROM ugyfel;"));
     SQL_OK(QStringLiteral("UPDATE cikkszam SET cikkszam_nev = CONCAT(cikkszam_nev, '!');"));
@@ -201,7 +218,8 @@ void TestAdatbazisMentes::mentesFormatum()
     // Windows-1250 bytes and CR LF line ends.
     QVERIFY(m_mentes.contains(AnsiBajtok(QStringLiteral("Árvíztűrő tükörfúrógép ŐŰőű"))));
     QVERIFY(!m_mentes.contains(QStringLiteral("Árvíztűrő").toUtf8()));
-    QVERIFY(m_mentes.contains("TRUNCATE proba_tipusok;\r\nINSERT IGNORE INTO proba_tipusok (id,szoveg,memo,datum,ido,ora,szam,jel) VALUES\r\n"));
+    QVERIFY(m_mentes.contains("TRUNCATE proba_tipusok;\r\nINSERT IGNORE INTO proba_tipusok "
+                              "(id,szoveg,memo,datum,ido,ora,szam,jel) VALUES\r\n"));
     QVERIFY(!m_mentes.contains("vw_proba"));
     // 250 rows: statements of 100, 100 and 50 rows.
     const QString szoveg = FajlSzoveg(m_mentes);
@@ -307,7 +325,8 @@ void TestAdatbazisMentes::csonkaMentesElutasitva()
     // Cut in the middle of the backup, inside proba_tipusok's second block.
     const qsizetype blokk = m_mentes.indexOf("INSERT IGNORE INTO proba_tipusok");
     QVERIFY(blokk > 0);
-    qsizetype hol = m_mentes.indexOf(vag, m_mentes.indexOf("INSERT IGNORE INTO proba_tipusok", blokk + 10));
+    qsizetype hol =
+        m_mentes.indexOf(vag, m_mentes.indexOf("INSERT IGNORE INTO proba_tipusok", blokk + 10));
     QVERIFY(hol > 0);
     hol += vag.size() - 1;
     for (const QString& nev : {QStringLiteral("csonka.sql"), QStringLiteral("csonka.zip")}) {
@@ -330,7 +349,8 @@ void TestAdatbazisMentes::csonkaMentesElutasitva()
             Visszaallitas(forras(), fajl, temp());
             QFAIL("a damaged backup was loaded");
         } catch (const DbHiba& h) {
-            QVERIFY2(h.uzenet().contains(QStringLiteral("hiányos vagy sérült")), qPrintable(h.uzenet()));
+            QVERIFY2(h.uzenet().contains(QStringLiteral("hiányos vagy sérült")),
+                     qPrintable(h.uzenet()));
             QVERIFY(h.uzenet().contains(QStringLiteral("változatlan")));
         }
         egyezik(pillanatkep(Kapcsolat::fo()), elotte);
@@ -365,7 +385,8 @@ void TestAdatbazisMentes::zipHibak()
         QuaZip z(tarolt);
         QVERIFY(z.open(QuaZip::mdCreate));
         QuaZipFile ki(&z);
-        QVERIFY(ki.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("tarolt.sql")), nullptr, 0, 0, 0));
+        QVERIFY(ki.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("tarolt.sql")), nullptr,
+                        0, 0, 0));
         ki.write(m_mentes);
         ki.close();
         z.close();
@@ -422,10 +443,11 @@ void TestAdatbazisMentes::kodlapok()
 {
     QFETCH(bool, utf8);
     QFETCH(bool, zip);
-    const QString szoveg = QStringLiteral("TRUNCATE proba_tipusok;\r\n"
-                                          "INSERT IGNORE INTO proba_tipusok (id,szoveg,memo) VALUES\r\n"
-                                          "(1,'Árvíztűrő tükörfúrógép','ŐŰőű áéíóöúü'),\r\n"
-                                          "(2,'Ökör és Ügyfél','Őz\\r\\nŰr');\r\n");
+    const QString szoveg =
+        QStringLiteral("TRUNCATE proba_tipusok;\r\n"
+                       "INSERT IGNORE INTO proba_tipusok (id,szoveg,memo) VALUES\r\n"
+                       "(1,'Árvíztűrő tükörfúrógép','ŐŰőű áéíóöúü'),\r\n"
+                       "(2,'Ökör és Ügyfél','Őz\\r\\nŰr');\r\n");
     const QByteArray bajtok = utf8 ? szoveg.toUtf8() : AnsiBajtok(szoveg);
     const QString sql = m_dir.filePath(QStringLiteral("kodlap.sql"));
     {
@@ -458,10 +480,11 @@ void TestAdatbazisMentes::hibasUtasitasVisszavon()
     {
         QFile f(fajl);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(AnsiBajtok(QStringLiteral("TRUNCATE proba_tipusok;\r\n"
-                                          "INSERT IGNORE INTO proba_tipusok (id,szoveg) VALUES\r\n(1,'egy');\r\n"
-                                          "TRUNCATE ugyfel;\r\n"
-                                          "INSERT IGNORE INTO ugyfel (ugyfel,nincs_ilyen) VALUES\r\n(1,'x');\r\n")));
+        f.write(AnsiBajtok(QStringLiteral(
+            "TRUNCATE proba_tipusok;\r\n"
+            "INSERT IGNORE INTO proba_tipusok (id,szoveg) VALUES\r\n(1,'egy');\r\n"
+            "TRUNCATE ugyfel;\r\n"
+            "INSERT IGNORE INTO ugyfel (ugyfel,nincs_ilyen) VALUES\r\n(1,'x');\r\n")));
     }
     const SqlSzkript sz = VisszaallitasElokeszit(fajl, temp());
     QVERIFY(AdatSzkript(sz));
@@ -482,7 +505,8 @@ void TestAdatbazisMentes::nezetSorokKimaradnak()
     // Older backups listed views with the tables; their lines are skipped.
     const QString fajl = m_dir.filePath(QStringLiteral("nezettel.sql"));
     QByteArray b = m_mentes;
-    b.append("TRUNCATE vw_proba;\r\nINSERT IGNORE INTO vw_proba (id,szoveg) VALUES\r\n(5000,'nézet');\r\n");
+    b.append("TRUNCATE vw_proba;\r\nINSERT IGNORE INTO vw_proba (id,szoveg) "
+             "VALUES\r\n(5000,'nézet');\r\n");
     {
         QFile f(fajl);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -542,8 +566,9 @@ void TestAdatbazisMentes::teljesMentes()
     const QString opcio = m.opcioFajl();
     QVERIFY(!opcio.isEmpty());
     if (QFile::exists(opcio)) {
-        const auto idegen = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
-                            QFileDevice::WriteOther | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        const auto idegen = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                            QFileDevice::ReadOther | QFileDevice::WriteOther |
+                            QFileDevice::ExeGroup | QFileDevice::ExeOther;
         QCOMPARE(QFile::permissions(opcio) & idegen, QFileDevice::Permissions());
     }
     const QStringList args = m.folyamat()->arguments();
@@ -551,7 +576,8 @@ void TestAdatbazisMentes::teljesMentes()
     QVERIFY(args.contains(QStringLiteral("--result-file=") + cel));
     if (jelszoval) {
         QVERIFY(!args.join(QLatin1Char(' ')).contains(mentoJelszo));
-        QFile cmd(QStringLiteral("/proc/") + QString::number(m.folyamat()->processId()) + QStringLiteral("/cmdline"));
+        QFile cmd(QStringLiteral("/proc/") + QString::number(m.folyamat()->processId()) +
+                  QStringLiteral("/cmdline"));
         if (cmd.open(QIODevice::ReadOnly))
             QVERIFY(!cmd.readAll().contains(mentoJelszo.toUtf8()));
     }
@@ -625,16 +651,23 @@ void TestAdatbazisMentes::regiAdatok()
 {
     Jog.felhasznalo = QStringLiteral("rendszergazda");
     QCOMPARE(RegiAdatokAlapDatum(QDate(2024, 5, 31)), QDate(2024, 2, 29));
-    QCOMPARE(RegiAdatokUtasitas(QDate(2024, 2, 29)), QStringLiteral("CALL sp_torol('2024-02-29');"));
-    SQL_OK(QStringLiteral("INSERT INTO naplo (datum, felhasznalo, sikeres) VALUES ('2001-01-01', 'regi', 'I'), "
-                          "('2001-01-03', 'ujabb', 'I');"));
+    QCOMPARE(RegiAdatokUtasitas(QDate(2024, 2, 29)),
+             QStringLiteral("CALL sp_torol('2024-02-29');"));
+    SQL_OK(QStringLiteral(
+        "INSERT INTO naplo (datum, felhasznalo, sikeres) VALUES ('2001-01-01', 'regi', 'I'), "
+        "('2001-01-03', 'ujabb', 'I');"));
     RegiAdatokTorol(QDate(2001, 1, 2));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT mit FROM naplozas ORDER BY naplozas DESC LIMIT 1;"), QString()),
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT mit FROM naplozas ORDER BY naplozas DESC LIMIT 1;"),
+                       QString()),
              QStringLiteral("Régi adatok törlése: '2001-01-02'"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT felhasznalo FROM naplozas ORDER BY naplozas DESC LIMIT 1;"), QString()),
+    QCOMPARE(SqlSzoveg(
+                 QStringLiteral("SELECT felhasznalo FROM naplozas ORDER BY naplozas DESC LIMIT 1;"),
+                 QString()),
              QStringLiteral("rendszergazda"));
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplo WHERE felhasznalo='regi';"), -1), 0);
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplo WHERE felhasznalo='ujabb';"), -1), 1);
+    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplo WHERE felhasznalo='regi';"), -1),
+             0);
+    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplo WHERE felhasznalo='ujabb';"), -1),
+             1);
 }
 
 QTEST_GUILESS_MAIN(TestAdatbazisMentes)

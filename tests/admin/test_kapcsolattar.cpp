@@ -39,8 +39,10 @@ void TestKapcsolatTar::ritkaKulcsokOlvasasaEsUjraIrasa()
     {
         IniAllomany i(f);
         i.ir(QStringLiteral("Alapertek"), QStringLiteral("BetuMeret"), QStringLiteral("11"));
-        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr7"), Kodol(QStringLiteral("hetes;h7;3306;u7;p7;Hetedik;")));
-        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr12"), Kodol(QStringLiteral("tizenketto;h12;3307;u12;p12;Tizenkettedik;")));
+        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr7"),
+             Kodol(QStringLiteral("hetes;h7;3306;u7;p7;Hetedik;")));
+        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr12"),
+             Kodol(QStringLiteral("tizenketto;h12;3307;u12;p12;Tizenkettedik;")));
         i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr3"), QString()); // empty: skipped
         i.ment();
     }
@@ -63,7 +65,8 @@ void TestKapcsolatTar::ritkaKulcsokOlvasasaEsUjraIrasa()
     QVERIFY(vissza.olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1")) !=
             QStringLiteral("tizenketto;h12;3307;u12;p12;Tizenkettedik;"));
     // Other sections are left alone.
-    QCOMPARE(vissza.olvas(QStringLiteral("Alapertek"), QStringLiteral("BetuMeret")), QStringLiteral("11"));
+    QCOMPARE(vissza.olvas(QStringLiteral("Alapertek"), QStringLiteral("BetuMeret")),
+             QStringLiteral("11"));
 
     KapcsolatokIr(f, {});
     QVERIFY(KapcsolatokOlvas(f).isEmpty());
@@ -74,16 +77,19 @@ void TestKapcsolatTar::inditasiListaUresNevetKihagy()
     const QString f = ini(QStringLiteral("indulas.ini"));
     {
         IniAllomany i(f);
-        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"), Kodol(QStringLiteral("elso;h;3306;u;p;")));
-        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr2"), Kodol(QStringLiteral("masodik;h;3306;u;p;Szalon")));
-        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr5"), Kodol(QStringLiteral("otodik;h;3306;u;p;Raktár;")));
+        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"),
+             Kodol(QStringLiteral("elso;h;3306;u;p;")));
+        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr2"),
+             Kodol(QStringLiteral("masodik;h;3306;u;p;Szalon")));
+        i.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr5"),
+             Kodol(QStringLiteral("otodik;h;3306;u;p;Raktár;")));
         i.ment();
     }
     QStringList sorok, kapcsolatok;
     KapcsolatValasztoSorok(KapcsolatokOlvas(f), sorok, kapcsolatok);
     QCOMPARE(sorok, (QStringList{QStringLiteral("2; Szalon"), QStringLiteral("5; Raktár")}));
     QCOMPARE(kapcsolatok, (QStringList{QStringLiteral("masodik;h;3306;u;p;Szalon"),
-                                      QStringLiteral("otodik;h;3306;u;p;Raktár;")}));
+                                       QStringLiteral("otodik;h;3306;u;p;Raktár;")}));
 }
 
 void TestKapcsolatTar::jelszoOdaVissza_data()
@@ -133,7 +139,8 @@ void TestKapcsolatTar::elsoKapcsolatPontosvesszoNelkul()
 {
     const QString f = ini(QStringLiteral("elso.ini"));
     ElsoKapcsolatIr(f, QStringLiteral("vexlof;localhost;3306;root;titok;Szalon"));
-    const QString nyers = IniAllomany(f).olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"));
+    const QString nyers =
+        IniAllomany(f).olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"));
     QCOMPARE(Dekodol(nyers), QStringLiteral("vexlof;localhost;3306;root;titok;Szalon"));
     QVERIFY(!nyers.contains(QStringLiteral("titok")));
 }
@@ -150,8 +157,8 @@ void TestKapcsolatTar::modelRendezes()
         return l;
     };
     // Hungarian order ("cs" after "c", "zs" after "z"), letter case ignored.
-    QCOMPARE(nevek(), (QStringList{QStringLiteral("Cukor"), QStringLiteral("csoda"), QStringLiteral("Ócska"),
-                                   QStringLiteral("Zsálya")}));
+    QCOMPARE(nevek(), (QStringList{QStringLiteral("Cukor"), QStringLiteral("csoda"),
+                                   QStringLiteral("Ócska"), QStringLiteral("Zsálya")}));
     QCOMPARE(m.data(m.index(0, TarhelyModel::Adatbazis)).toString(), QStringLiteral("b"));
     m.sort(TarhelyModel::Port);
     QCOMPARE(m.szovegek().first(), QStringLiteral("b;h;3305;u;p;Cukor;"));
@@ -165,15 +172,17 @@ void TestKapcsolatTar::modelRendezes()
     QCOMPARE(m.csere(0, uj), 3); // Zab before Zsálya
     m.verzioBeallit(3, QStringLiteral("18.0.0.333"));
     QCOMPARE(m.data(m.index(3, TarhelyModel::Verzio)).toString(), QStringLiteral("18.0.0.333"));
-    QCOMPARE(m.headerData(TarhelyModel::Nev, Qt::Horizontal).toString(), QStringLiteral("Megjelenített név"));
+    QCOMPARE(m.headerData(TarhelyModel::Nev, Qt::Horizontal).toString(),
+             QStringLiteral("Megjelenített név"));
     m.torol(0);
     QCOMPARE(m.rowCount(), 4);
 }
 
 void TestKapcsolatTar::mentesNevek()
 {
-    QCOMPARE(MentesJavasoltNev(QStringLiteral("vexlof"), QDateTime(QDate(2024, 3, 5), QTime(7, 8, 9))),
-             QStringLiteral("vexlof-2024-03-05-07-08-09"));
+    QCOMPARE(
+        MentesJavasoltNev(QStringLiteral("vexlof"), QDateTime(QDate(2024, 3, 5), QTime(7, 8, 9))),
+        QStringLiteral("vexlof-2024-03-05-07-08-09"));
     QCOMPARE(ZipTagNev(QStringLiteral("/x/y/vexlof-2024.ZIP")), QStringLiteral("vexlof-2024.sql"));
 }
 
@@ -185,9 +194,11 @@ void TestKapcsolatTar::teljesMentesParancs()
     a.port = 3307;
     a.felhasznalo = QStringLiteral("mento");
     a.jelszo = QStringLiteral("NagyonTitkos");
-    const QStringList args = TeljesMentes::argumentumok(a, QStringLiteral("/tmp/o.cnf"), QStringLiteral("/m/ki.sql"));
-    QCOMPARE(args, (QStringList{QStringLiteral("--defaults-extra-file=/tmp/o.cnf"), QStringLiteral("-c"),
-                                QStringLiteral("-C"), QStringLiteral("--force"), QStringLiteral("--databases"),
+    const QStringList args =
+        TeljesMentes::argumentumok(a, QStringLiteral("/tmp/o.cnf"), QStringLiteral("/m/ki.sql"));
+    QCOMPARE(args, (QStringList{QStringLiteral("--defaults-extra-file=/tmp/o.cnf"),
+                                QStringLiteral("-c"), QStringLiteral("-C"),
+                                QStringLiteral("--force"), QStringLiteral("--databases"),
                                 QStringLiteral("szalon"), QStringLiteral("--port=3307"),
                                 QStringLiteral("--host=db.local"), QStringLiteral("--user=mento"),
                                 QStringLiteral("--result-file=/m/ki.sql")}));
@@ -201,8 +212,10 @@ void TestKapcsolatTar::opcioFajlSzoveg_data()
     QTest::newRow("plain") << QStringLiteral("abc") << QByteArray("[client]\npassword=\"abc\"\n");
     QTest::newRow("quotes and backslash")
         << QStringLiteral("a\"b'c\\d") << QByteArray("[client]\npassword=\"a\\\"b\\'c\\\\d\"\n");
-    QTest::newRow("comment sign and spaces") << QStringLiteral(" #x ") << QByteArray("[client]\npassword=\" #x \"\n");
-    QTest::newRow("Hungarian as UTF-8") << QStringLiteral("ő") << QByteArray("[client]\npassword=\"\xC5\x91\"\n");
+    QTest::newRow("comment sign and spaces")
+        << QStringLiteral(" #x ") << QByteArray("[client]\npassword=\" #x \"\n");
+    QTest::newRow("Hungarian as UTF-8")
+        << QStringLiteral("ő") << QByteArray("[client]\npassword=\"\xC5\x91\"\n");
     QTest::newRow("empty") << QString() << QByteArray("[client]\npassword=\"\"\n");
 }
 
