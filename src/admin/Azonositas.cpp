@@ -5,7 +5,8 @@
 
 #include <QSqlRecord>
 
-namespace {
+namespace
+{
 
 // Two codes that differ only in letter case or accents would be equal under
 // the table's Hungarian collation, so the server only narrows the search and
@@ -51,7 +52,8 @@ std::optional<TJog> Azonosit(const QString& kod, const QString& jelszo)
 
 QString BelepesNaploSql(const QString& kod, bool sikeres)
 {
-    return QStringLiteral("INSERT INTO naplo (felhasznalo,datum,ido,sikeres) VALUES (") + SqlIdez(kod) +
+    return QStringLiteral("INSERT INTO naplo (felhasznalo,datum,ido,sikeres) VALUES (") +
+           SqlIdez(kod) +
            (sikeres ? QStringLiteral(",CURDATE(),CURTIME(),'I');")
                     : QStringLiteral(",CURDATE(),CURTIME(),'N');"));
 }

@@ -3,8 +3,8 @@
 #include "Beall.h"
 #include "DbHiba.h"
 #include "JelszoStilus.h"
-#include "SegedUI.h"
 #include "Seged.h"
+#include "SegedUI.h"
 #include "Uzenetek.h"
 
 #include <QCheckBox>
@@ -20,7 +20,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // The flag columns, their captions and the names of their check boxes
 // ("chk_" + column).
@@ -39,13 +40,16 @@ const Jelzo Jelzok[] = {
     {"blokknyomtat", "Fogyasztási listát (blokkot) nyomtat", &TBeallitSor::blokknyomtat},
     {"konyhablokknyomtat", "Konyhablokkot nyomtat", &TBeallitSor::konyhablokknyomtat},
     {"elobbnyomkep", "Egyéb nyomtatásoknál előbb nyomtatási kép", &TBeallitSor::elobbnyomkep},
-    {"vanvaluta", "Fogyasztási listán valutát is megjelenít (csak végösszeg)", &TBeallitSor::vanvaluta},
-    {"mutatafa", "ÁFA összesítést megjelenít fogyasztási lista nyomtatásakor", &TBeallitSor::mutatafa},
+    {"vanvaluta", "Fogyasztási listán valutát is megjelenít (csak végösszeg)",
+     &TBeallitSor::vanvaluta},
+    {"mutatafa", "ÁFA összesítést megjelenít fogyasztási lista nyomtatásakor",
+     &TBeallitSor::mutatafa},
     {"pincernyom", "Pincér megjelenítése fogyasztási listán", &TBeallitSor::pincernyom},
     {"vanfigyelmeztetes", "\"KÉSZPÉNZ ÁTVÉTELÉRE NEM JOGOSÍT\" felirat megjelenítés",
      &TBeallitSor::vanfigyelmeztetes},
     {"keskenyblokk", "Keskeny blokknyomtató (57mm)", &TBeallitSor::keskenyblokk},
-    {"csiliviliblokk", "Grafikus nyomtatás (80mm,Windows driver szükséges)", &TBeallitSor::csiliviliblokk},
+    {"csiliviliblokk", "Grafikus nyomtatás (80mm,Windows driver szükséges)",
+     &TBeallitSor::csiliviliblokk},
     {"vanszervizjelszo", "Szervízdíj csak jelszóval", &TBeallitSor::vanszervizjelszo},
 };
 
@@ -91,9 +95,7 @@ bool egeszOlvas(const QString& szoveg, int& ertek)
 } // namespace
 
 Tfrm_Beallit::Tfrm_Beallit(const TBeallitSor& sor, CikkValaszto valaszto, QWidget* szulo)
-    : QDialog(szulo)
-    , m_sor(sor)
-    , m_valaszto(std::move(valaszto))
+    : QDialog(szulo), m_sor(sor), m_valaszto(std::move(valaszto))
 {
     setObjectName(QStringLiteral("frm_Beallit"));
     setWindowTitle(QStringLiteral("Beállítások"));
@@ -122,7 +124,8 @@ Tfrm_Beallit::Tfrm_Beallit(const TBeallitSor& sor, CikkValaszto valaszto, QWidge
     findChild<QLineEdit*>(QStringLiteral("edtDbFormatum"))->setText(Beall.DbFormatum);
     findChild<QLineEdit*>(QStringLiteral("edtPenzFormatum"))->setText(Beall.PenzFormatum);
     for (const Jelzo& j : Jelzok)
-        findChild<QCheckBox*>(QStringLiteral("chk_") + QLatin1String(j.oszlop))->setChecked(m_sor.*(j.mezo));
+        findChild<QCheckBox*>(QStringLiteral("chk_") + QLatin1String(j.oszlop))
+            ->setChecked(m_sor.*(j.mezo));
     auto szoveg = [this](const char* nev, const QString& s) {
         findChild<QLineEdit*>(QLatin1String(nev))->setText(s);
     };
@@ -185,7 +188,8 @@ QWidget* Tfrm_Beallit::altalanosLap()
     auto* lap = new QWidget(this);
     auto c = [&](const char* oszlop) {
         const Jelzo& j = jelzo(oszlop);
-        return jelolo(lap, QString::fromUtf8(j.felirat), (QByteArray("chk_") + j.oszlop).constData());
+        return jelolo(lap, QString::fromUtf8(j.felirat),
+                      (QByteArray("chk_") + j.oszlop).constData());
     };
 
     // Left: screen, VAT rates, shifts, number formats.
@@ -257,7 +261,8 @@ QWidget* Tfrm_Beallit::altalanosLap()
     jobb->addSpacing(6);
     for (const char* o : {"kedvnevhez", "vanadossag", "pincerkerdez", "pincerpin"})
         jobb->addWidget(c(o));
-    jobb->addWidget(jelolo(lap, QStringLiteral("Idő szinkronizálás szerver időre"), "chkIdoSzinkron"));
+    jobb->addWidget(
+        jelolo(lap, QStringLiteral("Idő szinkronizálás szerver időre"), "chkIdoSzinkron"));
     jobb->addWidget(c("osszeglatszik"));
 
     auto* ket = new QHBoxLayout;
@@ -275,13 +280,15 @@ QWidget* Tfrm_Beallit::nyomtatasLap()
     auto* lap = new QWidget(this);
     auto c = [&](QWidget* szulo, const char* oszlop) {
         const Jelzo& j = jelzo(oszlop);
-        return jelolo(szulo, QString::fromUtf8(j.felirat), (QByteArray("chk_") + j.oszlop).constData());
+        return jelolo(szulo, QString::fromUtf8(j.felirat),
+                      (QByteArray("chk_") + j.oszlop).constData());
     };
     auto* fo = new QVBoxLayout(lap);
 
     auto* udv = new QGroupBox(QStringLiteral("Üdvözlet szöveg"), lap);
     auto* ul = new QVBoxLayout(udv);
-    auto* ulc = new QLabel(QStringLiteral("Üdvözlet szövege a fogyasztási listán (max 42 betű)"), udv);
+    auto* ulc =
+        new QLabel(QStringLiteral("Üdvözlet szövege a fogyasztási listán (max 42 betű)"), udv);
     QLineEdit* u1 = szerkeszto(udv, "edtUdvozlet1", UdvozletHossz);
     QLineEdit* u2 = szerkeszto(udv, "edtUdvozlet2", UdvozletHossz);
     ulc->setBuddy(u1);
@@ -298,11 +305,14 @@ QWidget* Tfrm_Beallit::nyomtatasLap()
         fo->addWidget(g);
         return gl;
     };
-    csoport(QStringLiteral("Blokk nyomtatása"), {"blokknyomtat", "konyhablokknyomtat", "elobbnyomkep"});
-    csoport(QStringLiteral("Megjelenő adatok"), {"vanvaluta", "mutatafa", "pincernyom", "vanfigyelmeztetes"});
-    QVBoxLayout* ny = csoport(QStringLiteral("Nyomtató paraméterek"), {"keskenyblokk", "csiliviliblokk"});
-    ny->insertWidget(0, jelolo(ny->parentWidget(), QStringLiteral("Custom SPrint nyomtató használata"),
-                               "chkSPrint"));
+    csoport(QStringLiteral("Blokk nyomtatása"),
+            {"blokknyomtat", "konyhablokknyomtat", "elobbnyomkep"});
+    csoport(QStringLiteral("Megjelenő adatok"),
+            {"vanvaluta", "mutatafa", "pincernyom", "vanfigyelmeztetes"});
+    QVBoxLayout* ny =
+        csoport(QStringLiteral("Nyomtató paraméterek"), {"keskenyblokk", "csiliviliblokk"});
+    ny->insertWidget(0, jelolo(ny->parentWidget(),
+                               QStringLiteral("Custom SPrint nyomtató használata"), "chkSPrint"));
     gombSor(lap, fo);
     return lap;
 }
@@ -324,7 +334,8 @@ QWidget* Tfrm_Beallit::jelszoLap()
     auto* szerviz = new QGroupBox(QStringLiteral("Szervízdíj jelszava"), lap);
     auto* zl = new QGridLayout(szerviz);
     const Jelzo& j = jelzo("vanszervizjelszo");
-    zl->addWidget(jelolo(szerviz, QString::fromUtf8(j.felirat), "chk_vanszervizjelszo"), 0, 0, 1, 2);
+    zl->addWidget(jelolo(szerviz, QString::fromUtf8(j.felirat), "chk_vanszervizjelszo"), 0, 0, 1,
+                  2);
     QLineEdit* ze = szerkeszto(szerviz, "edtSzervizjelszo", BeallitJelszoHossz, true);
     auto* zlc = new QLabel(QStringLiteral("szervízdíj jelszava"), szerviz);
     zlc->setBuddy(ze);
@@ -384,8 +395,11 @@ QString Tfrm_Beallit::cikkNev(int sor) const
 bool Tfrm_Beallit::kiolvas(TBeallitSor& s)
 {
     for (const Jelzo& j : Jelzok)
-        s.*(j.mezo) = findChild<QCheckBox*>(QStringLiteral("chk_") + QLatin1String(j.oszlop))->isChecked();
-    auto szoveg = [this](const char* nev) { return findChild<QLineEdit*>(QLatin1String(nev))->text(); };
+        s.*(j.mezo) =
+            findChild<QCheckBox*>(QStringLiteral("chk_") + QLatin1String(j.oszlop))->isChecked();
+    auto szoveg = [this](const char* nev) {
+        return findChild<QLineEdit*>(QLatin1String(nev))->text();
+    };
     s.udvozletszoveg = szoveg("edtUdvozlet1");
     s.udvozletszoveg2 = szoveg("edtUdvozlet2");
     s.stornojelszo = szoveg("edtStornojelszo");
@@ -401,13 +415,15 @@ bool Tfrm_Beallit::kiolvas(TBeallitSor& s)
         e->selectAll();
         return false;
     };
-    const std::pair<const char*, double TBeallitSor::*> afak[] = {
-        {"edtAfa1", &TBeallitSor::afa1}, {"edtAfa2", &TBeallitSor::afa2}, {"edtAfa3", &TBeallitSor::afa3}};
+    const std::pair<const char*, double TBeallitSor::*> afak[] = {{"edtAfa1", &TBeallitSor::afa1},
+                                                                  {"edtAfa2", &TBeallitSor::afa2},
+                                                                  {"edtAfa3", &TBeallitSor::afa3}};
     for (const auto& [nev, mezo] : afak)
         if (!szamOlvas(szoveg(nev), s.*mezo))
             return hibas(nev, QStringLiteral("'%1' nem érvényes szám.").arg(szoveg(nev)));
     if (!egeszOlvas(szoveg("edtMuszakdb"), s.muszakdb))
-        return hibas("edtMuszakdb", QStringLiteral("'%1' nem érvényes egész szám.").arg(szoveg("edtMuszakdb")));
+        return hibas("edtMuszakdb",
+                     QStringLiteral("'%1' nem érvényes egész szám.").arg(szoveg("edtMuszakdb")));
     // With no shift at all no business day could be opened.
     if (s.muszakdb < 1)
         return hibas("edtMuszakdb", QStringLiteral("A műszakszám legalább 1."));

@@ -5,7 +5,8 @@
 
 #include <QSqlRecord>
 
-namespace {
+namespace
+{
 
 QString flag(bool b)
 {

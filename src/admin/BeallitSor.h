@@ -7,7 +7,7 @@
 #include <QVariant>
 
 struct TBeallitSor {
-    int beallit = 1; // the row's key
+    int beallit = 1;  // the row's key
     bool van = false; // the row exists
 
     // Flags: true for "I".

@@ -13,11 +13,13 @@ QString BelepesiNaploSql(const QDate& tol, const QDate& ig)
         QStringLiteral(" naplo.*,"),
         QStringLiteral(" felhasznalo.felhasznalo_nev"),
         QStringLiteral("FROM naplo"),
-        QStringLiteral(" LEFT OUTER JOIN felhasznalo ON (naplo.felhasznalo=felhasznalo.felhasznalo)"),
-        QStringLiteral("WHERE (datum BETWEEN ") + SqlDatum(tol) + QStringLiteral(" AND ") + SqlDatum(ig) +
-            QLatin1Char(')'),
+        QStringLiteral(
+            " LEFT OUTER JOIN felhasznalo ON (naplo.felhasznalo=felhasznalo.felhasznalo)"),
+        QStringLiteral("WHERE (datum BETWEEN ") + SqlDatum(tol) + QStringLiteral(" AND ") +
+            SqlDatum(ig) + QLatin1Char(')'),
         QStringLiteral("ORDER BY naplo.az;"),
-    }.join(QLatin1Char('\n'));
+    }
+        .join(QLatin1Char('\n'));
 }
 
 QString BelepesiNaploFejSor()

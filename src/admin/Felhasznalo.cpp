@@ -7,8 +7,8 @@
 #include "Idoszak.h"
 #include "JelzoDelegate.h"
 #include "KozosDB.h"
-#include "SegedUI.h"
 #include "Seged.h"
+#include "SegedUI.h"
 #include "SzovegNyomtat.h"
 #include "Uzenetek.h"
 
@@ -26,7 +26,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 struct Oszlop {
     const char* mezo;
@@ -46,8 +47,8 @@ QString listaSql(int rendezo)
     QString s = QStringLiteral("SELECT");
     for (int i = 0; i < OszlopDb; ++i)
         s += (i ? QStringLiteral(", ") : QStringLiteral(" ")) + QLatin1String(Oszlopok[i].mezo);
-    return s + QStringLiteral(" FROM felhasznalo ORDER BY ") + QLatin1String(Oszlopok[rendezo].mezo) +
-           QStringLiteral(", felhasznalo;");
+    return s + QStringLiteral(" FROM felhasznalo ORDER BY ") +
+           QLatin1String(Oszlopok[rendezo].mezo) + QStringLiteral(", felhasznalo;");
 }
 
 } // namespace
@@ -88,8 +89,7 @@ protected:
     }
 };
 
-Tfrm_Felhasznalo::Tfrm_Felhasznalo(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Felhasznalo::Tfrm_Felhasznalo(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Felhasznalo"));
     setWindowTitle(QStringLiteral("Felhasználók adatai"));
@@ -100,7 +100,8 @@ Tfrm_Felhasznalo::Tfrm_Felhasznalo(QWidget* szulo)
     auto ikon = [this](QStyle::StandardPixmap k) { return style()->standardIcon(k); };
     m_aUj = new QAction(ikon(QStyle::SP_FileIcon), QStringLiteral("Új Felhasználó"), this);
     m_aUj->setShortcut(Qt::Key_Insert);
-    m_aSzerkeszt = new QAction(ikon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Szerkeszt"), this);
+    m_aSzerkeszt =
+        new QAction(ikon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Szerkeszt"), this);
     m_aSzerkeszt->setShortcut(Qt::Key_F2);
     m_aTorol = new QAction(ikon(QStyle::SP_TrashIcon), QStringLiteral("Töröl"), this);
     m_aTorol->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
@@ -268,7 +269,8 @@ void Tfrm_Felhasznalo::torol()
 {
     if (!m_grid->currentIndex().isValid())
         return;
-    if (!Megerosites(QStringLiteral("Valóban töröljem a sort?"), QStringLiteral("Megerősítés"), this))
+    if (!Megerosites(QStringLiteral("Valóban töröljem a sort?"), QStringLiteral("Megerősítés"),
+                     this))
         return;
     try {
         FelhasznaloTorol(aktualisKod());

@@ -5,7 +5,8 @@
 
 #include <QSqlRecord>
 
-namespace {
+namespace
+{
 
 QString flag(bool b)
 {
@@ -65,15 +66,23 @@ QString FelhasznaloEllenoriz(const TFelhasznaloAdat& adat, const QString& jelszo
 void FelhasznaloMent(const TFelhasznaloAdat& a, const QString& eredetiKod)
 {
     const QString ertekek[] = {
-        szovegVagyNull(a.felhasznalo), szovegVagyNull(a.felhasznalo_nev), szovegVagyNull(a.jelszo),
-        flag(a.rendszergazda),        flag(a.torzsszerkeszt),           flag(a.napzar),
-        flag(a.nyomtathat),           flag(a.bevetelezes),              flag(a.selejtezes),
-        flag(a.kiadas),               flag(a.kasszanez),                flag(a.kedvezmenytadhat),
+        szovegVagyNull(a.felhasznalo),
+        szovegVagyNull(a.felhasznalo_nev),
+        szovegVagyNull(a.jelszo),
+        flag(a.rendszergazda),
+        flag(a.torzsszerkeszt),
+        flag(a.napzar),
+        flag(a.nyomtathat),
+        flag(a.bevetelezes),
+        flag(a.selejtezes),
+        flag(a.kiadas),
+        flag(a.kasszanez),
+        flag(a.kedvezmenytadhat),
     };
     static const char* const oszlopok[] = {
-        "felhasznalo", "felhasznalo_nev", "jelszo",  "rendszergazda", "torzsszerkeszt",
-        "napzar",      "nyomtathat",      "bevetelezes", "selejtezes", "kiadas",
-        "kasszanez",   "kedvezmenytadhat",
+        "felhasznalo",    "felhasznalo_nev", "jelszo",     "rendszergazda",
+        "torzsszerkeszt", "napzar",          "nyomtathat", "bevetelezes",
+        "selejtezes",     "kiadas",          "kasszanez",  "kedvezmenytadhat",
     };
     QString sql;
     if (eredetiKod.isEmpty()) {
@@ -89,8 +98,8 @@ void FelhasznaloMent(const TFelhasznaloAdat& a, const QString& eredetiKod)
         for (int i = 0; i < 12; ++i)
             s += (i ? QStringLiteral(",") : QString()) + QLatin1String(oszlopok[i]) +
                  QLatin1Char('=') + ertekek[i];
-        sql = QStringLiteral("UPDATE felhasznalo SET ") + s + QStringLiteral(" WHERE felhasznalo=") +
-              SqlIdez(eredetiKod) + QLatin1Char(';');
+        sql = QStringLiteral("UPDATE felhasznalo SET ") + s +
+              QStringLiteral(" WHERE felhasznalo=") + SqlIdez(eredetiKod) + QLatin1Char(';');
     }
     SqlFuttat(sql);
 }

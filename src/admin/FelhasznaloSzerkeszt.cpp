@@ -14,7 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 struct Jogmezo {
     const char* felirat;
@@ -49,9 +50,7 @@ QLineEdit* mezo(QWidget* szulo, const char* nev, int hossz, bool jelszo)
 
 Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(const TFelhasznaloAdat& adat,
                                                      const QString& eredetiKod, QWidget* szulo)
-    : QDialog(szulo)
-    , m_adat(adat)
-    , m_eredetiKod(eredetiKod)
+    : QDialog(szulo), m_adat(adat), m_eredetiKod(eredetiKod)
 {
     setObjectName(QStringLiteral("frm_FelhasznaloSzerkeszt"));
     setWindowTitle(QStringLiteral("Felhasználó adatainak szerkesztése"));
@@ -115,9 +114,9 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(const TFelhasznaloAdat& ada
     fo->addLayout(gombok);
     fo->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget* sorrend[] = {m_edtKod, m_edtNev, m_jogok[0], m_jogok[1], m_jogok[2], m_jogok[3],
-                          m_jogok[4], m_jogok[5], m_jogok[6], m_jogok[7], m_jogok[8],
-                          m_edtJelszo, m_edtJelszo2, m_btnOK, m_btnMegsem};
+    QWidget* sorrend[] = {m_edtKod,   m_edtNev,    m_jogok[0],   m_jogok[1], m_jogok[2],
+                          m_jogok[3], m_jogok[4],  m_jogok[5],   m_jogok[6], m_jogok[7],
+                          m_jogok[8], m_edtJelszo, m_edtJelszo2, m_btnOK,    m_btnMegsem};
     for (size_t i = 0; i + 1 < std::size(sorrend); ++i)
         setTabOrder(sorrend[i], sorrend[i + 1]);
 

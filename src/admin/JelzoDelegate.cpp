@@ -6,11 +6,8 @@
 #include <QPainter>
 
 JelzoDelegate::JelzoDelegate(QSet<int> jelzoOszlopok, int bal, QObject* szulo)
-    : KiemeltOszlopDelegate(szulo)
-    , m_oszlopok(std::move(jelzoOszlopok))
-    , m_bal(bal)
-    , m_igen(igenKep())
-    , m_nem(nemKep())
+    : KiemeltOszlopDelegate(szulo), m_oszlopok(std::move(jelzoOszlopok)), m_bal(bal),
+      m_igen(igenKep()), m_nem(nemKep())
 {
 }
 

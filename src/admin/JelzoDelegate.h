@@ -16,7 +16,8 @@ class JelzoDelegate : public KiemeltOszlopDelegate
 public:
     JelzoDelegate(QSet<int> jelzoOszlopok, int bal, QObject* szulo = nullptr);
 
-    void paint(QPainter* p, const QStyleOptionViewItem& opcio, const QModelIndex& index) const override;
+    void paint(QPainter* p, const QStyleOptionViewItem& opcio,
+               const QModelIndex& index) const override;
 
     static QPixmap igenKep();
     static QPixmap nemKep();

@@ -19,7 +19,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
-namespace {
+namespace
+{
 
 // The window's picture: a key.
 QPixmap kulcsKep()
@@ -42,8 +43,7 @@ QPixmap kulcsKep()
 
 } // namespace
 
-Tfrm_Login::Tfrm_Login(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Login::Tfrm_Login(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Login"));
     setWindowTitle(QStringLiteral("Belépés azonosítás"));
@@ -151,12 +151,12 @@ void Tfrm_Login::ujJelszoKattint()
             return;
         }
         QString uj;
-        if (!InpJelszo(QStringLiteral("Jelszó megadása"), QStringLiteral("Add meg az új jelszót"), true,
-                       -1, true, uj, this))
+        if (!InpJelszo(QStringLiteral("Jelszó megadása"), QStringLiteral("Add meg az új jelszót"),
+                       true, -1, true, uj, this))
             return;
         QString ismet;
-        if (!InpJelszo(QStringLiteral("Megerősítés"), QStringLiteral("Add újra az új jelszót"), true, -1,
-                       true, ismet, this))
+        if (!InpJelszo(QStringLiteral("Megerősítés"), QStringLiteral("Add újra az új jelszót"),
+                       true, -1, true, ismet, this))
             return;
         if (uj != ismet) {
             HibaUzenet(QStringLiteral("A megadott jelszavak nem egyezőek"), this);
@@ -169,7 +169,8 @@ void Tfrm_Login::ujJelszoKattint()
             return;
         }
         if (uj.size() > JelszoHossz) {
-            HibaUzenet(QStringLiteral("A jelszó legfeljebb %1 karakter lehet.").arg(JelszoHossz), this);
+            HibaUzenet(QStringLiteral("A jelszó legfeljebb %1 karakter lehet.").arg(JelszoHossz),
+                       this);
             return;
         }
         JelszoCsere(kod, uj);

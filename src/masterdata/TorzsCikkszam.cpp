@@ -3,8 +3,8 @@
 #include "Beall.h"
 #include "DbHiba.h"
 #include "Kapcsolat.h"
-#include "SegedUI.h"
 #include "Seged.h"
+#include "SegedUI.h"
 #include "Uzenetek.h"
 
 #include <QHeaderView>
@@ -17,7 +17,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // The price column shown with the money format.
 class ArlistaModell : public QSqlQueryModel
@@ -42,8 +43,7 @@ const char* const ArlistaSql = "SELECT cikkazon, cikkszam, cikkszam_nev, ar FROM
 
 } // namespace
 
-Tfrm_TorzsCikkszam::Tfrm_TorzsCikkszam(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_TorzsCikkszam::Tfrm_TorzsCikkszam(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_TorzsCikkszam"));
     setWindowTitle(QStringLiteral("Árlista"));

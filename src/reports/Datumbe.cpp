@@ -7,8 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Tfrm_Datumbe::Tfrm_Datumbe(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Datumbe::Tfrm_Datumbe(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Datumbe"));
     setWindowTitle(QStringLiteral("Dátum megadása"));

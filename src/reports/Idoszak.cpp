@@ -11,7 +11,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const QString DatumKep = QStringLiteral("yyyy.MM.dd.");
 
@@ -27,8 +28,7 @@ QDateEdit* datumMezo(QWidget* szulo, const char* nev)
 
 } // namespace
 
-Tfrm_Idoszak::Tfrm_Idoszak(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Idoszak::Tfrm_Idoszak(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Idoszak"));
     setWindowTitle(QStringLiteral("Időszak megadása"));
@@ -53,7 +53,7 @@ Tfrm_Idoszak::Tfrm_Idoszak(QWidget* szulo)
     auto* gl = new QVBoxLayout(intervallum);
     const QString feliratok[5] = {
         QStringLiteral("Csak a mai nap"), QStringLiteral("Ez a hét"), QStringLiteral("Ez a hónap"),
-        QStringLiteral("Múlt hónap"), QStringLiteral("Idén"),
+        QStringLiteral("Múlt hónap"),     QStringLiteral("Idén"),
     };
     for (int i = 0; i < 5; ++i) {
         m_eloreGombok[i] = new QPushButton(feliratok[i], intervallum);

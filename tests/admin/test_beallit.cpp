@@ -24,20 +24,25 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
 const QString AB = QStringLiteral("teszt_beallit");
 
 QString sor()
 {
-    return SqlSzoveg(QStringLiteral(
-        "SELECT CONCAT_WS('|', blokknyomtat, konyhablokknyomtat, osszeglatszik, vanbeleptetes,"
-        " vanfigyelmeztetes, elobbnyomkep, csiliviliblokk, keskenyblokk, vanszervizjelszo, vanadossag,"
-        " vanvaluta, mutatafa, kedvnevhez, pincerkerdez, pincerpin, pincernyom, bonuszcikkazon, kedvsor,"
-        " szervsor, muszakdb, gombszeles, afa1, afa2, afa3, kisadagar, IFNULL(szervizjelszo,'-'),"
-        " IFNULL(stornojelszo,'-'), IFNULL(udvozletszoveg,'-'), IFNULL(udvozletszoveg2,'-'))"
-        " FROM beallit;"),
-                     QStringLiteral("<nincs>"));
+    return SqlSzoveg(
+        QStringLiteral(
+            "SELECT CONCAT_WS('|', blokknyomtat, konyhablokknyomtat, osszeglatszik, vanbeleptetes,"
+            " vanfigyelmeztetes, elobbnyomkep, csiliviliblokk, keskenyblokk, vanszervizjelszo, "
+            "vanadossag,"
+            " vanvaluta, mutatafa, kedvnevhez, pincerkerdez, pincerpin, pincernyom, "
+            "bonuszcikkazon, kedvsor,"
+            " szervsor, muszakdb, gombszeles, afa1, afa2, afa3, kisadagar, "
+            "IFNULL(szervizjelszo,'-'),"
+            " IFNULL(stornojelszo,'-'), IFNULL(udvozletszoveg,'-'), IFNULL(udvozletszoveg2,'-'))"
+            " FROM beallit;"),
+        QStringLiteral("<nincs>"));
 }
 
 QString iniTartalom()
@@ -100,13 +105,13 @@ void TestBeallit::initTestCase()
     } catch (const DbHiba& h) {
         QFAIL(qPrintable(h.uzenet()));
     }
-    SQL_OK(QStringLiteral(
-        "INSERT INTO cikkszam (cikkazon, cikkszam, cikkszam_nev, ar, torolve) VALUES"
-        " (1, 'K1', 'Kedvezmény', 0, 'N'),"
-        " (2, 'SZ', 'Szervizdíj', 0, 'N'),"
-        " (3, 'B1', 'Bónusz pont', 0, 'N'),"
-        " (4, 'A0', 'Törölt tétel', 100, 'I'),"
-        " (5, 'H1', 'Hajvágás rövid', 3500, 'N');"));
+    SQL_OK(
+        QStringLiteral("INSERT INTO cikkszam (cikkazon, cikkszam, cikkszam_nev, ar, torolve) VALUES"
+                       " (1, 'K1', 'Kedvezmény', 0, 'N'),"
+                       " (2, 'SZ', 'Szervizdíj', 0, 'N'),"
+                       " (3, 'B1', 'Bónusz pont', 0, 'N'),"
+                       " (4, 'A0', 'Törölt tétel', 100, 'I'),"
+                       " (5, 'H1', 'Hajvágás rövid', 3500, 'N');"));
     UzenetElfogo([this](const UzenetAdat& u) {
         m_uzenetek << u;
         return true;
@@ -126,11 +131,15 @@ void TestBeallit::init()
     Beall = TBeall();
     SQL_OK(QStringLiteral("DELETE FROM beallit;"));
     SQL_OK(QStringLiteral(
-        "INSERT INTO beallit (beallit, blokknyomtat, konyhablokknyomtat, osszeglatszik, vanbeleptetes,"
-        " vanfigyelmeztetes, elobbnyomkep, csiliviliblokk, keskenyblokk, vanszervizjelszo, vanadossag,"
-        " vanvaluta, mutatafa, kedvnevhez, pincerkerdez, pincerpin, pincernyom, bonuszcikkazon, kedvsor,"
+        "INSERT INTO beallit (beallit, blokknyomtat, konyhablokknyomtat, osszeglatszik, "
+        "vanbeleptetes,"
+        " vanfigyelmeztetes, elobbnyomkep, csiliviliblokk, keskenyblokk, vanszervizjelszo, "
+        "vanadossag,"
+        " vanvaluta, mutatafa, kedvnevhez, pincerkerdez, pincerpin, pincernyom, bonuszcikkazon, "
+        "kedvsor,"
         " szervsor, muszakdb, gombszeles, afa1, afa2, afa3, kisadagar, szervizjelszo, stornojelszo,"
-        " udvozletszoveg, udvozletszoveg2) VALUES (1, 'I','N','I','I','N','I','N','N','I','I','N','N','N',"
+        " udvozletszoveg, udvozletszoveg2) VALUES (1, "
+        "'I','N','I','I','N','I','N','N','I','I','N','N','N',"
         "'N','N','N', 3, 1, 2, 2, 100, 27, 18, 5, 12.5, 'szerv', 'storno', 'Köszönjük!', NULL);"));
     m_alapSor = sor();
 }
@@ -149,8 +158,9 @@ void TestBeallit::sorOdaVissza()
     s.szervizjelszo.clear();
     BeallitSorMent(s);
     // vanbeleptetes and kisadagar have no control: they stay.
-    QCOMPARE(sor(), QStringLiteral("N|N|I|I|N|I|N|N|I|I|N|N|N|N|N|I|3|1|2|2|100|27|17.5|5|12.5|-|storno|"
-                                   "Köszönjük!|Viszontlátásra, O'Neil úr!"));
+    QCOMPARE(sor(),
+             QStringLiteral("N|N|I|I|N|I|N|N|I|I|N|N|N|N|N|I|3|1|2|2|100|27|17.5|5|12.5|-|storno|"
+                            "Köszönjük!|Viszontlátásra, O'Neil úr!"));
 }
 
 void TestBeallit::uresTablaBeszur()
@@ -182,7 +192,8 @@ void TestBeallit::ablakErtekek()
         QCOMPARE(d.lapok()->tabText(i), lapok[i]);
         // Every tab has its own OK and Mégsem.
         QVERIFY(elem<QPushButton>(&d, QStringLiteral("btnOK_%1").arg(i).toLatin1().constData()));
-        QVERIFY(elem<QPushButton>(&d, QStringLiteral("btnMegsem_%1").arg(i).toLatin1().constData()));
+        QVERIFY(
+            elem<QPushButton>(&d, QStringLiteral("btnMegsem_%1").arg(i).toLatin1().constData()));
     }
     QVERIFY(!elem<QCheckBox>(&d, "chkTeljesKep")->isChecked());
     QVERIFY(elem<QCheckBox>(&d, "chkIdoSzinkron")->isChecked());
@@ -272,8 +283,9 @@ void TestBeallit::okMent()
     });
     Beallitasok(nullptr, [](int) { return -1; });
     QVERIFY(m_uzenetek.isEmpty());
-    QCOMPARE(sor(), QStringLiteral("N|I|I|I|N|I|I|N|N|I|N|N|N|N|I|N|3|1|2|3|120|27.5|18|0|12.5|szerv|Ő1|"
-                                   "Köszönjük!|Árvíztűrő tükörfúrógép"));
+    QCOMPARE(sor(),
+             QStringLiteral("N|I|I|I|N|I|I|N|N|I|N|N|N|N|I|N|3|1|2|3|120|27.5|18|0|12.5|szerv|Ő1|"
+                            "Köszönjük!|Árvíztűrő tükörfúrógép"));
     QVERIFY(Beall.SPrint);
     QVERIFY(!Beall.TeljesKep);
     QVERIFY(Beall.IdoSzinkron);
@@ -302,7 +314,8 @@ void TestBeallit::cikkTorles()
         elem<QPushButton>(d, "btnOK_0")->click();
     });
     Beallitasok(nullptr, [](int) { return -1; });
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CONCAT(kedvsor,'|',szervsor,'|',bonuszcikkazon) FROM beallit;"),
+    QCOMPARE(SqlSzoveg(QStringLiteral(
+                           "SELECT CONCAT(kedvsor,'|',szervsor,'|',bonuszcikkazon) FROM beallit;"),
                        QString()),
              QStringLiteral("0|0|-1"));
     TBeall b;
@@ -341,7 +354,8 @@ void TestBeallit::cikkValasztas()
 
     elem<QPushButton>(&d, "btnOK_0")->click();
     QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CONCAT(kedvsor,'|',szervsor,'|',bonuszcikkazon) FROM beallit;"),
+    QCOMPARE(SqlSzoveg(QStringLiteral(
+                           "SELECT CONCAT(kedvsor,'|',szervsor,'|',bonuszcikkazon) FROM beallit;"),
                        QString()),
              QStringLiteral("1|0|5"));
 }
@@ -357,11 +371,16 @@ void TestBeallit::hibasSzam_data()
 {
     QTest::addColumn<QString>("mezo");
     QTest::addColumn<QString>("szoveg");
-    QTest::newRow("VAT rate with letters") << "edtAfa1" << "27a";
-    QTest::newRow("empty VAT rate") << "edtAfa2" << "";
-    QTest::newRow("shifts not whole") << "edtMuszakdb" << "1,5";
-    QTest::newRow("no shift") << "edtMuszakdb" << "0";
-    QTest::newRow("button width") << "edtGombszeles" << "széles";
+    QTest::newRow("VAT rate with letters") << "edtAfa1"
+                                           << "27a";
+    QTest::newRow("empty VAT rate") << "edtAfa2"
+                                    << "";
+    QTest::newRow("shifts not whole") << "edtMuszakdb"
+                                      << "1,5";
+    QTest::newRow("no shift") << "edtMuszakdb"
+                              << "0";
+    QTest::newRow("button width") << "edtGombszeles"
+                                  << "széles";
 }
 
 void TestBeallit::hibasSzam()

@@ -12,6 +12,7 @@
 #include "Idoszak.h"
 #include "KozosDB.h"
 #include "Mappak.h"
+#include "NyomtatKep.h"
 #include "Seged.h"
 #include "SegedUI.h"
 #include "TesztAdatbazis.h"
@@ -26,18 +27,20 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
-namespace {
+namespace
+{
 
 const QString AB = QStringLiteral("teszt_felhasznalo");
 
 QString sor(const QString& kod)
 {
-    return SqlSzoveg(QStringLiteral("SELECT CONCAT_WS('|', felhasznalo, IFNULL(felhasznalo_nev,'-'),"
-                                    " IFNULL(jelszo,'-'), rendszergazda, torzsszerkeszt, napzar, nyomtathat,"
-                                    " bevetelezes, selejtezes, kiadas, kasszanez, kedvezmenytadhat)"
-                                    " FROM felhasznalo WHERE felhasznalo=") +
-                         SqlIdez(kod) + QLatin1Char(';'),
-                     QStringLiteral("<nincs>"));
+    return SqlSzoveg(
+        QStringLiteral("SELECT CONCAT_WS('|', felhasznalo, IFNULL(felhasznalo_nev,'-'),"
+                       " IFNULL(jelszo,'-'), rendszergazda, torzsszerkeszt, napzar, nyomtathat,"
+                       " bevetelezes, selejtezes, kiadas, kasszanez, kedvezmenytadhat)"
+                       " FROM felhasznalo WHERE felhasznalo=") +
+            SqlIdez(kod) + QLatin1Char(';'),
+        QStringLiteral("<nincs>"));
 }
 
 int darab()
@@ -77,6 +80,7 @@ private Q_SLOTS:
     void naploSorok();
     void naploLista();
     void naploIdoszakElore();
+    void naploElonezet();
 
 private:
     QTemporaryDir m_mappa;
@@ -116,7 +120,8 @@ void TestFelhasznalo::init()
     m_valasz = true;
     SQL_OK(QStringLiteral("DELETE FROM felhasznalo WHERE felhasznalo<>'rendszergazda';"));
     SQL_OK(QStringLiteral(
-        "INSERT INTO felhasznalo (felhasznalo, felhasznalo_nev, jelszo, rendszergazda, torzsszerkeszt,"
+        "INSERT INTO felhasznalo (felhasznalo, felhasznalo_nev, jelszo, rendszergazda, "
+        "torzsszerkeszt,"
         " napzar, nyomtathat, bevetelezes, kasszanez, selejtezes, kiadas, kedvezmenytadhat)"
         " VALUES ('anna', 'Zsófi Anna', 'a1', 'N','N','N','I','N','N','N','N','N'),"
         " ('csaba', 'Ábel Csaba', 'c1', 'N','I','N','N','N','I','I','N','I');"));
@@ -128,8 +133,8 @@ void TestFelhasznalo::lista()
     QCOMPARE(w.objectName(), QStringLiteral("frm_Felhasznalo"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Felhasználók adatai"));
     QCOMPARE(kodok(w.grid()), (QStringList{"anna", "csaba", "rendszergazda"}));
-    const QStringList cimek = {"kód", "név", "teljes jog", "törzsszerkeszt", "nap lezárás",
-                               "nyomtathat", "bevételezés", "kassza?"};
+    const QStringList cimek = {"kód",         "név",        "teljes jog",  "törzsszerkeszt",
+                               "nap lezárás", "nyomtathat", "bevételezés", "kassza?"};
     for (int i = 0; i < cimek.size(); ++i)
         QCOMPARE(w.grid()->model()->headerData(i, Qt::Horizontal).toString(), cimek[i]);
     QCOMPARE(w.szamlalo(), RekordSzamlalo(3, 1));
@@ -193,12 +198,30 @@ void TestFelhasznalo::szerkesztoEllenorzes_data()
     QTest::addColumn<QString>("jelszo");
     QTest::addColumn<QString>("jelszo2");
     QTest::addColumn<QString>("uzenet");
-    QTest::newRow("no password") << "erik" << "" << "" << "Hiányos adat megadás";
-    QTest::newRow("repeat differs") << "erik" << "abc" << "abC" << "Hibás jelszó megadás";
-    QTest::newRow("repeat missing") << "erik" << "abc" << "" << "Hibás jelszó megadás";
-    QTest::newRow("no code") << "" << "abc" << "abc" << "Hiányos adat megadás\n";
-    QTest::newRow("code taken") << "anna" << "abc" << "abc" << "Hiányos adat megadás\n";
-    QTest::newRow("code taken in other case") << "ANNA" << "abc" << "abc" << "Hiányos adat megadás\n";
+    QTest::newRow("no password") << "erik"
+                                 << ""
+                                 << ""
+                                 << "Hiányos adat megadás";
+    QTest::newRow("repeat differs") << "erik"
+                                    << "abc"
+                                    << "abC"
+                                    << "Hibás jelszó megadás";
+    QTest::newRow("repeat missing") << "erik"
+                                    << "abc"
+                                    << ""
+                                    << "Hibás jelszó megadás";
+    QTest::newRow("no code") << ""
+                             << "abc"
+                             << "abc"
+                             << "Hiányos adat megadás\n";
+    QTest::newRow("code taken") << "anna"
+                                << "abc"
+                                << "abc"
+                                << "Hiányos adat megadás\n";
+    QTest::newRow("code taken in other case") << "ANNA"
+                                              << "abc"
+                                              << "abc"
+                                              << "Hiányos adat megadás\n";
 }
 
 void TestFelhasznalo::szerkesztoEllenorzes()
@@ -220,7 +243,8 @@ void TestFelhasznalo::szerkesztoEllenorzes()
     QCOMPARE(m_uzenetek.size(), 1);
     QCOMPARE(m_uzenetek[0].tipus, UzenetAdat::Hiba);
     if (uzenet.endsWith(QLatin1Char('\n')))
-        QVERIFY2(m_uzenetek[0].szoveg.startsWith(uzenet) && m_uzenetek[0].szoveg.size() > uzenet.size(),
+        QVERIFY2(m_uzenetek[0].szoveg.startsWith(uzenet) &&
+                     m_uzenetek[0].szoveg.size() > uzenet.size(),
                  qPrintable(m_uzenetek[0].szoveg));
     else
         QCOMPARE(m_uzenetek[0].szoveg, uzenet);
@@ -319,15 +343,16 @@ void TestFelhasznalo::naploSorok_data()
     QTest::addColumn<QVariant>("nev");
     QTest::addColumn<QVariant>("sikeres");
     QTest::addColumn<QString>("vart");
-    QTest::newRow("full") << QVariant(QDate(2024, 3, 5)) << QVariant(QTime(8, 7, 6)) << QVariant("anna")
-                          << QVariant("Zsófi") << QVariant("I")
+    QTest::newRow("full") << QVariant(QDate(2024, 3, 5)) << QVariant(QTime(8, 7, 6))
+                          << QVariant("anna") << QVariant("Zsófi") << QVariant("I")
                           << "2024.03.05. 08:07:06 anna  Zsófi      I";
     QTest::newRow("long code and name cut")
         << QVariant(QDate(2024, 12, 31)) << QVariant(QTime(23, 59, 59)) << QVariant("rendszergazda")
         << QVariant("Rendszergazda") << QVariant("N") << "2024.12.31. 23:59:59 rends Rendszerg  N";
     QTest::newRow("unknown user: no name")
         << QVariant(QDate(2024, 1, 2)) << QVariant(QTime(0, 0, 0)) << QVariant("x") << QVariant()
-        << QVariant("N") << QStringLiteral("2024.01.02. 00:00:00 x") + QString(16, QLatin1Char(' ')) + "N";
+        << QVariant("N")
+        << QStringLiteral("2024.01.02. 00:00:00 x") + QString(16, QLatin1Char(' ')) + "N";
     QTest::newRow("all NULL") << QVariant() << QVariant() << QVariant() << QVariant() << QVariant()
                               << QString(11 + 1 + 8 + 1 + 5 + 1 + 9 + 2 + 1, QLatin1Char(' '));
 }
@@ -346,15 +371,14 @@ void TestFelhasznalo::naploSorok()
 void TestFelhasznalo::naploLista()
 {
     SQL_OK(QStringLiteral("DELETE FROM naplo;"));
-    SQL_OK(QStringLiteral(
-        "INSERT INTO naplo (felhasznalo, datum, ido, sikeres) VALUES"
-        " ('anna', '2024-03-05', '08:00:00', 'N'),"
-        " ('anna', '2024-03-05', '08:00:10', 'I'),"
-        " ('betörő', '2024-03-06', '22:15:00', 'N'),"
-        " ('csaba', '2024-03-31', '07:00:00', 'I'),"   // the last day counts
-        " ('csaba', '2024-04-01', '07:00:00', 'I'),"   // outside
-        " ('anna', '2024-02-29', '18:00:00', 'I'),"    // outside
-        " ('RENDSZERGAZDA', '2024-03-10', '09:30:00', 'N');"));
+    SQL_OK(QStringLiteral("INSERT INTO naplo (felhasznalo, datum, ido, sikeres) VALUES"
+                          " ('anna', '2024-03-05', '08:00:00', 'N'),"
+                          " ('anna', '2024-03-05', '08:00:10', 'I'),"
+                          " ('betörő', '2024-03-06', '22:15:00', 'N'),"
+                          " ('csaba', '2024-03-31', '07:00:00', 'I')," // the last day counts
+                          " ('csaba', '2024-04-01', '07:00:00', 'I')," // outside
+                          " ('anna', '2024-02-29', '18:00:00', 'I'),"  // outside
+                          " ('RENDSZERGAZDA', '2024-03-10', '09:30:00', 'N');"));
     const QStringList l = BelepesiNaploLista(QDate(2024, 3, 1), QDate(2024, 3, 31));
 
     QStringList vart;
@@ -386,6 +410,27 @@ void TestFelhasznalo::naploIdoszakElore()
     BelepesiNaplo();
     QVERIFY(m_uzenetek.isEmpty());
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestFelhasznalo::naploElonezet()
+{
+    // After the period the list goes to the receipt preview of printer 1.
+    SQL_OK(QStringLiteral("DELETE FROM naplo;"));
+    SQL_OK(QStringLiteral("INSERT INTO naplo (felhasznalo, datum, ido, sikeres)"
+                          " VALUES ('anna', CURDATE(), '10:11:12', 'I');"));
+    QString szoveg;
+    modalban<Tfrm_Idoszak>([&szoveg](Tfrm_Idoszak* d) {
+        modalban<Tfrm_NyomtatKep>([&szoveg](Tfrm_NyomtatKep* p) {
+            szoveg = p->szoveg();
+            p->reject();
+        });
+        QTest::keyClick(d->eAlso(), Qt::Key_Return, Qt::ControlModifier);
+    });
+    BelepesiNaplo();
+    QVERIFY(m_uzenetek.isEmpty());
+    QVERIFY(szoveg.contains(QStringLiteral("Dátum       Idő      Kód   Felhaszn  OK")));
+    QVERIFY(szoveg.contains(DatumFormat(QDate::currentDate(), QStringLiteral("yyyy.mm.dd.")) +
+                            QStringLiteral(" 10:11:12 anna  Zsófi Ann  I")));
 }
 
 QTEST_MAIN(TestFelhasznalo)

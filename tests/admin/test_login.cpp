@@ -10,17 +10,18 @@
 #include "KozosDB.h"
 #include "Login.h"
 #include "Mappak.h"
+#include "Seged.h"
 #include "SegedUI.h"
 #include "TesztAdatbazis.h"
 #include "Uzenetek.h"
-#include "Seged.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
-namespace {
+namespace
+{
 
 const QString AB = QStringLiteral("teszt_login");
 
@@ -38,8 +39,8 @@ int naploDb()
 
 QString jelszo(const QString& kod)
 {
-    return SqlSzoveg(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=") + SqlIdez(kod) +
-                         QLatin1Char(';'),
+    return SqlSzoveg(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=") +
+                         SqlIdez(kod) + QLatin1Char(';'),
                      QStringLiteral("<NULL>"));
 }
 
@@ -118,8 +119,10 @@ void TestLogin::initTestCase()
     }
     // anna: no right at all; bela: no password; csaba: some rights.
     SQL_OK(QStringLiteral(
-        "INSERT INTO felhasznalo (felhasznalo, felhasznalo_nev, jelszo, rendszergazda, torzsszerkeszt,"
-        " napzar, nyomtathat, bevetelezes, kasszanez, csakmainyomtat, selejtezes, kiadas, kedvezmenytadhat)"
+        "INSERT INTO felhasznalo (felhasznalo, felhasznalo_nev, jelszo, rendszergazda, "
+        "torzsszerkeszt,"
+        " napzar, nyomtathat, bevetelezes, kasszanez, csakmainyomtat, selejtezes, kiadas, "
+        "kedvezmenytadhat)"
         " VALUES ('anna', 'Kovács Anna', 'Titok1', 'N','N','N','N','N','N','N','N','N','N'),"
         " ('bela', 'Nagy Béla', NULL, 'I','I','I','I','I','I','I','I','I','I'),"
         " ('csaba', 'Szabó Csaba', 'Árvíz', 'N','I','N','I','N','I','N','I','N','I');"));
@@ -146,15 +149,23 @@ void TestLogin::azonositas_data()
     QTest::addColumn<QString>("kod");
     QTest::addColumn<QString>("jelszo");
     QTest::addColumn<bool>("sikeres");
-    QTest::newRow("administrator") << "rendszergazda" << "kobzeti" << true;
-    QTest::newRow("code in other letter case") << "Rendszergazda" << "kobzeti" << false;
-    QTest::newRow("password in other letter case") << "rendszergazda" << "KOBZETI" << false;
-    QTest::newRow("code with trailing space") << "anna " << "Titok1" << false;
+    QTest::newRow("administrator") << "rendszergazda"
+                                   << "kobzeti" << true;
+    QTest::newRow("code in other letter case") << "Rendszergazda"
+                                               << "kobzeti" << false;
+    QTest::newRow("password in other letter case") << "rendszergazda"
+                                                   << "KOBZETI" << false;
+    QTest::newRow("code with trailing space") << "anna "
+                                              << "Titok1" << false;
     QTest::newRow("code with accent") << QStringLiteral("ánna") << "Titok1" << false;
-    QTest::newRow("password with trailing space") << "anna" << "Titok1 " << false;
-    QTest::newRow("unknown code") << "zoli" << "Titok1" << false;
-    QTest::newRow("empty code") << "" << "" << false;
-    QTest::newRow("NULL password, empty typed") << "bela" << "" << false;
+    QTest::newRow("password with trailing space") << "anna"
+                                                  << "Titok1 " << false;
+    QTest::newRow("unknown code") << "zoli"
+                                  << "Titok1" << false;
+    QTest::newRow("empty code") << ""
+                                << "" << false;
+    QTest::newRow("NULL password, empty typed") << "bela"
+                                                << "" << false;
     QTest::newRow("accented password") << "csaba" << QStringLiteral("Árvíz") << true;
     QTest::newRow("accented password, other accent") << "csaba" << QStringLiteral("Arviz") << false;
 }
@@ -348,7 +359,8 @@ void TestLogin::ujJelszoElteroMarad()
         QVERIFY(d->isVisible());
 
         // Cancelling the second question changes nothing either.
-        jelszoValasz(QStringLiteral("uj1"), true, [] { jelszoValasz(QStringLiteral("uj1"), false); });
+        jelszoValasz(QStringLiteral("uj1"), true,
+                     [] { jelszoValasz(QStringLiteral("uj1"), false); });
         d->btnUjJelszo()->click();
         QCOMPARE(m_uzenetek.size(), 1);
         d->reject();
@@ -364,7 +376,8 @@ void TestLogin::ujJelszoCsere()
     TJog jog;
     modalban<Tfrm_Login>([this](Tfrm_Login* d) {
         kitolt(d, QStringLiteral("csaba"), QStringLiteral("Árvíz"));
-        jelszoValasz(QStringLiteral("Tükör9"), true, [] { jelszoValasz(QStringLiteral("Tükör9")); });
+        jelszoValasz(QStringLiteral("Tükör9"), true,
+                     [] { jelszoValasz(QStringLiteral("Tükör9")); });
         d->btnUjJelszo()->click();
         QCOMPARE(m_uzenetek.size(), 1);
         QCOMPARE(m_uzenetek[0].tipus, UzenetAdat::Informacio);

@@ -13,22 +13,26 @@
 #include <QTimer>
 #include <functional>
 
-template <class D>
-void modalban(std::function<void(D*)> lepesek)
+template <class D> void modalban(std::function<void(D*)> lepesek, int probalkozas = 300)
 {
-    QTimer::singleShot(0, [lepesek] {
+    // Waits (up to about 3 s) until a dialog of the class is the active
+    // modal window: a window that is still closing may hold that place for
+    // a moment.
+    QTimer::singleShot(probalkozas == 300 ? 0 : 10, [lepesek, probalkozas] {
         QPointer<QDialog> d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* cel = qobject_cast<D*>(d.data());
+        if ((!cel || !cel->isVisible()) && probalkozas > 0) {
+            modalban<D>(lepesek, probalkozas - 1);
+            return;
+        }
+        QVERIFY2(cel, "the expected dialog is not the active modal window");
         QTimer::singleShot(5000, [d] {
             if (d && d->isVisible())
                 d->reject();
         });
-        if (d) {
-            QApplication::setActiveWindow(d);
-            d->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(d));
-        }
-        auto* cel = qobject_cast<D*>(d.data());
-        QVERIFY2(cel, "the expected dialog is not the active modal window");
+        QApplication::setActiveWindow(d);
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
         lepesek(cel);
     });
 }

@@ -59,22 +59,27 @@ void TestIdoszak::elore_data()
               honap = int(Intervallum::EzAHonap), mult = int(Intervallum::MultHonap),
               iden = int(Intervallum::Iden);
     QTest::newRow("today") << szerda << mai << szerda << szerda;
-    QTest::newRow("week of a Wednesday") << szerda << het << QDate(2024, 3, 11) << QDate(2024, 3, 17);
-    QTest::newRow("week of a Monday") << QDate(2024, 3, 11) << het << QDate(2024, 3, 11) << QDate(2024, 3, 17);
-    QTest::newRow("week of a Sunday") << QDate(2024, 3, 17) << het << QDate(2024, 3, 11) << QDate(2024, 3, 17);
+    QTest::newRow("week of a Wednesday")
+        << szerda << het << QDate(2024, 3, 11) << QDate(2024, 3, 17);
+    QTest::newRow("week of a Monday")
+        << QDate(2024, 3, 11) << het << QDate(2024, 3, 11) << QDate(2024, 3, 17);
+    QTest::newRow("week of a Sunday")
+        << QDate(2024, 3, 17) << het << QDate(2024, 3, 11) << QDate(2024, 3, 17);
     // 1 January 2021 is a Friday in ISO week 53 of 2020.
     QTest::newRow("1 January in the last week of the old year")
         << QDate(2021, 1, 1) << het << QDate(2020, 12, 28) << QDate(2021, 1, 3);
     QTest::newRow("31 December in week 1 of the new year")
         << QDate(2024, 12, 31) << het << QDate(2024, 12, 30) << QDate(2025, 1, 5);
-    QTest::newRow("this month, 31 days") << szerda << honap << QDate(2024, 3, 1) << QDate(2024, 3, 31);
-    QTest::newRow("this month, leap February") << QDate(2024, 2, 10) << honap << QDate(2024, 2, 1)
-                                               << QDate(2024, 2, 29);
-    QTest::newRow("last month, leap February") << szerda << mult << QDate(2024, 2, 1) << QDate(2024, 2, 29);
-    QTest::newRow("last month across the year") << QDate(2021, 1, 1) << mult << QDate(2020, 12, 1)
-                                                 << QDate(2020, 12, 31);
-    QTest::newRow("last month of the 31st") << QDate(2023, 5, 31) << mult << QDate(2023, 4, 1)
-                                            << QDate(2023, 4, 30);
+    QTest::newRow("this month, 31 days")
+        << szerda << honap << QDate(2024, 3, 1) << QDate(2024, 3, 31);
+    QTest::newRow("this month, leap February")
+        << QDate(2024, 2, 10) << honap << QDate(2024, 2, 1) << QDate(2024, 2, 29);
+    QTest::newRow("last month, leap February")
+        << szerda << mult << QDate(2024, 2, 1) << QDate(2024, 2, 29);
+    QTest::newRow("last month across the year")
+        << QDate(2021, 1, 1) << mult << QDate(2020, 12, 1) << QDate(2020, 12, 31);
+    QTest::newRow("last month of the 31st")
+        << QDate(2023, 5, 31) << mult << QDate(2023, 4, 1) << QDate(2023, 4, 30);
     QTest::newRow("this year") << szerda << iden << QDate(2024, 1, 1) << QDate(2024, 12, 31);
 }
 
