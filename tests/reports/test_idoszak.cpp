@@ -45,6 +45,7 @@ void TestIdoszak::initTestCase()
     ini.close();
     MappakBeallit(m_mappa.path());
     AlkalmazasStilus(*qApp);
+    Beall.BetuMeret = 11;
 }
 
 void TestIdoszak::elore_data()
@@ -117,6 +118,7 @@ void TestIdoszak::ctrlEnterElfogad()
     modalban<Tfrm_Idoszak>([](Tfrm_Idoszak* d) {
         QCOMPARE(d->objectName(), QStringLiteral("frm_Idoszak"));
         QCOMPARE(d->windowTitle(), QStringLiteral("Időszak megadása"));
+        QCOMPARE(d->font().pointSize(), 11);
         QCOMPARE(d->eAlso()->date(), QDate(2024, 2, 1));
         QCOMPARE(d->eFelso()->date(), QDate(2024, 2, 29));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->eAlso()));
@@ -221,6 +223,7 @@ void TestIdoszak::datumEnterEsEsc()
     modalban<Tfrm_Datumbe>([](Tfrm_Datumbe* d) {
         QCOMPARE(d->objectName(), QStringLiteral("frm_Datumbe"));
         QCOMPARE(d->windowTitle(), QStringLiteral("Dátum megadása"));
+        QCOMPARE(d->font().pointSize(), 11);
         QCOMPARE(d->eDatum()->date(), QDate(2023, 12, 24));
         kepMent(d, QStringLiteral("frm_Datumbe"));
         d->eDatum()->setDate(QDate(2023, 9, 30));
