@@ -201,7 +201,9 @@ void Visszaallitas(const KapcsolatAdat& adat, const QString& fajl, const QString
     const SqlSzkript sz = VisszaallitasElokeszit(fajl, tempMappa);
     const QString nev = QStringLiteral("vexlof_visszaallitas");
     try {
-        QSqlDatabase db = Kapcsolat::nyit(adat, nev);
+        // No automatic reconnect: after a lost connection the rest of the
+        // script must not run outside the transaction that was lost.
+        QSqlDatabase db = Kapcsolat::nyit(adat, nev, false);
         SzkriptFuttat(sz, db, haladas);
     } catch (...) {
         Kapcsolat::bezar(nev);

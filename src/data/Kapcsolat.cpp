@@ -40,7 +40,7 @@ QSqlDatabase fo()
     return QSqlDatabase::database(foNev(), false);
 }
 
-QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev)
+QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcsolodas)
 {
     if (QSqlDatabase::contains(nev)) {
         QSqlDatabase::database(nev, false).close();
@@ -58,7 +58,10 @@ QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev)
     db.setPassword(adat.jelszo);
     // The driver speaks utf8mb4 on the connection by itself; the server
     // converts to and from the latin2 tables.
-    db.setConnectOptions(QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=30;CLIENT_COMPRESS;MYSQL_OPT_RECONNECT=1"));
+    QString opciok = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=30;CLIENT_COMPRESS");
+    if (ujrakapcsolodas)
+        opciok += QStringLiteral(";MYSQL_OPT_RECONNECT=1");
+    db.setConnectOptions(opciok);
     if (!db.open()) {
         const DbHiba hiba = DbHiba::driverbol(db.lastError());
         db = QSqlDatabase();

@@ -35,9 +35,12 @@ void foNyit(const KapcsolatAdat& adat);
 void foBezar();
 
 // Opens a named connection with the program's options (compression, a
-// 30-second timeout, Hungarian collation on the connection). Throws DbHiba;
-// a failed connection is removed again.
-QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev);
+// 30-second timeout). Throws DbHiba; a failed connection is removed again.
+// With ujrakapcsolodas the driver reconnects by itself after a lost
+// connection, as the main connection does; work that must not continue
+// outside its transaction after such a loss (a restore) opens its
+// connection without it.
+QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcsolodas = true);
 void bezar(const QString& nev);
 
 } // namespace Kapcsolat
