@@ -13,8 +13,11 @@ QString TermekFelirat()
 
 int Profil1Szeles()
 {
+    // Without a profile 1 the text documents are laid out for the common
+    // 80 mm receipt width instead of width 0, which would empty every
+    // centred line (the owner, the title) and the item names.
     TNyomtato ny;
-    return NyomtatoBetolt(1, ny) ? ny.szeles : 0;
+    return NyomtatoBetolt(1, ny) ? ny.szeles : AlapSzeles;
 }
 
 void FejlecHozzaad(QStringList& lista, const QString& cim, const TBeall& b, int w)

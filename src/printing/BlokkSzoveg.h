@@ -36,7 +36,8 @@ void LablecHozzaad(QStringList& lista);
 void FejlecHozzaad(QStringList& lista, const QString& cim, const TBeall& b, int w);
 void LablecHozzaad(QStringList& lista, bool sprint, int w, const QDateTime& ido);
 
-// The width of profile 1 (0 when it does not exist).
+// The width of profile 1; AlapSzeles when it does not exist.
+inline constexpr int AlapSzeles = 40;
 int Profil1Szeles();
 
 // Converts Windows-1250 bytes to the code page `kodlapkonv` (0 none,

@@ -292,9 +292,16 @@ void TestBlokkSzoveg::lablec()
 
 void TestBlokkSzoveg::fejlecLablecProfil1Szelessegevel()
 {
-    // Without a profile file the width is 0; with one, profile 1's width.
+    // Without a profile file the common 40 columns; with one, profile 1's width.
     QFile::remove(NyomtatoFajl());
-    QCOMPARE(Profil1Szeles(), 0);
+    QCOMPARE(Profil1Szeles(), 40);
+    {
+        QStringList lista;
+        Beall = TBeall();
+        Beall.tulajdonos = QStringLiteral("AB");
+        FejlecHozzaad(lista, QStringLiteral("Cím"));
+        QCOMPARE(lista.at(5), QString(19, QLatin1Char(' ')) + QStringLiteral("Cím"));
+    }
     TNyomtato p1 = profil(1, 0, 2, true, 0, 32);
     TNyomtato p2 = profil(1, 0, 2, true, 0, 48);
     p2.nyomtato = 2;
