@@ -282,7 +282,9 @@ void Tfrm_Main::statuszsorEpit()
     const int szelessegek[6] = {250, 77, 150, 250, 200, 50};
     for (int i = 0; i < 6; ++i) {
         auto* c = new QLabel(this);
-        c->setFixedWidth(szelessegek[i]);
+        // The design widths; a longer text (a long user code, a wider
+        // font than the design's) widens its panel rather than being cut.
+        c->setMinimumWidth(szelessegek[i]);
         c->setFrameShape(QFrame::Panel);
         c->setFrameShadow(QFrame::Sunken);
         if (i < 2)

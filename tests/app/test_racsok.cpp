@@ -386,7 +386,8 @@ void TestRacsok::statuszsor()
 {
     const int szelessegek[6] = {250, 77, 150, 250, 200, 50};
     for (int i = 0; i < 6; ++i)
-        QCOMPARE(m_ablak->statuszPanel(i)->width(), szelessegek[i]);
+        QVERIFY(m_ablak->statuszPanel(i)->width() >= szelessegek[i]);
+    QVERIFY(m_ablak->statuszPanel(0)->alignment() & Qt::AlignHCenter);
     QCOMPARE(m_ablak->statuszPanel(2)->text(), QStringLiteral("Felhasználó: rendszergazda"));
     QStatusTipEvent tipp(m_ablak->akcio(Parancs::AsztalAtul)->statusTip());
     QApplication::sendEvent(m_ablak.get(), &tipp);
