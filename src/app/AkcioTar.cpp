@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QWidget>
+#include <exception>
 
 namespace {
 
@@ -275,5 +276,8 @@ void AkcioTar::futtat(Parancs p)
         fv();
     } catch (const DbHiba& h) {
         HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), ablak);
+    } catch (const std::exception& h) {
+        // A file that cannot be written, a value that does not convert.
+        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromUtf8(h.what()), ablak);
     }
 }

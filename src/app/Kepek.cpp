@@ -132,9 +132,9 @@ QPixmap LogoKep(int meret)
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(QRectF(0, m * 0.66, m, m * 0.15), Qt::AlignCenter, QStringLiteral("Vexlo.F"));
-    f.setPixelSize(int(m * 0.045));
+    f.setPixelSize(int(m * 0.034));
     f.setBold(false);
     p.setFont(f);
-    p.drawText(QRectF(0, m * 0.80, m, m * 0.06), Qt::AlignCenter, QStringLiteral("fodrász- és kozmetikai szalon"));
+    p.drawText(QRectF(0, m * 0.79, m, m * 0.05), Qt::AlignCenter, QStringLiteral("fodrász- és kozmetikai szalon"));
     return kep;
 }

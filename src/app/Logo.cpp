@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 
 Tfrm_Logo::Tfrm_Logo(QWidget* szulo)
@@ -15,6 +16,9 @@ Tfrm_Logo::Tfrm_Logo(QWidget* szulo)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(512, 512);
+    // Without a compositing window manager the translucent corners would
+    // show black: the round picture also cuts the window's shape.
+    setMask(QRegion(QRect(17, 17, 478, 478), QRegion::Ellipse));
     if (QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
 

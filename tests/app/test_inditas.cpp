@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 
 using namespace AppTeszt;
 
@@ -58,6 +59,8 @@ private Q_SLOTS:
     void hitelkezelesNelkul();
     void bonuszCikkNelkul();
     void normalBezarasIr();
+    void idoSzinkron_data();
+    void idoSzinkron();
 
 private:
     void adatbazisAlap();
@@ -280,6 +283,7 @@ void TestInditas::sikeresInditas()
     QCOMPARE(ablak.eloOszlop()->EloNap(), QDate::currentDate());
     QVERIFY(ablak.akcio(Parancs::RendelUj)->isEnabled());
     QCOMPARE(ablak.kereso()->count(), ablak.asztalModell()->rowCount());
+    QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 218, 181));
 }
 
 void TestInditas::kedvezmenySorBeallitas_data()
@@ -394,6 +398,33 @@ void TestInditas::normalBezarasIr()
              QStringLiteral("Tündérhaj Szépségszalon"));
     // The connection list is not rewritten.
     QCOMPARE(Dekodol(ini.olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"))), kapcsolat(db));
+}
+
+void TestInditas::idoSzinkron_data()
+{
+    QTest::addColumn<QString>("ini");
+    QTest::addColumn<int>("hivas");
+    QTest::newRow("off by default") << QString() << 0;
+    QTest::newRow("on") << QStringLiteral("1") << 1;
+    QTest::newRow("off") << QStringLiteral("0") << 0;
+}
+
+void TestInditas::idoSzinkron()
+{
+    QFETCH(QString, ini);
+    QFETCH(int, hivas);
+    ProgramMappa mappa({{1, kapcsolat(db)}});
+    if (!ini.isNull()) {
+        IniAllomany f(mappa.ini());
+        f.ir(QStringLiteral("Alapertek"), QStringLiteral("IdoSzinkron"), ini);
+        f.ment();
+    }
+    InditasHorgok h = horgok();
+    int n = 0;
+    h.idoSzinkron = [&] { ++n; };
+    Tfrm_Main ablak(h);
+    QVERIFY(ablak.indit());
+    QCOMPARE(n, hivas);
 }
 
 QTEST_MAIN(TestInditas)

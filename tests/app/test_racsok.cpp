@@ -13,6 +13,7 @@
 #include "Kapcsolat.h"
 #include "KeresoMezo.h"
 #include "KozosDB.h"
+#include "Logo.h"
 #include "Main.h"
 #include "PGepModell.h"
 #include "RacsSzabalyok.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -62,6 +64,7 @@ private Q_SLOTS:
     void keresoTalalat_data();
     void keresoTalalat();
     void gorgoBillentyu();
+    void logoHalvanyodas();
 
     void asztalLista();
     void rendelesSorok();
@@ -103,7 +106,7 @@ void TestRacsok::init()
     // The pure decisions need no window.
     if (fv == QLatin1String("asztalSzin") || fv == QLatin1String("rendelesNevCella") || fv == QLatin1String("osszegBetu")
         || fv == QLatin1String("oszlopSzelessegek") || fv == QLatin1String("keresoTalalat")
-        || fv == QLatin1String("gorgoBillentyu"))
+        || fv == QLatin1String("gorgoBillentyu") || fv == QLatin1String("logoHalvanyodas"))
         return;
     allapotTorles();
     m_mappa = std::make_unique<ProgramMappa>(QMap<int, QString>{{1, kapcsolat(db)}});
@@ -232,6 +235,25 @@ void TestRacsok::gorgoBillentyu()
     QCOMPARE(GorgoSzuro::billentyu(120), int(Qt::Key_Up));
     QCOMPARE(GorgoSzuro::billentyu(-120), int(Qt::Key_Down));
     QCOMPARE(GorgoSzuro::billentyu(0), int(Qt::Key_Down));
+}
+
+void TestRacsok::logoHalvanyodas()
+{
+    QPointer<Tfrm_Logo> logo = new Tfrm_Logo;
+    QCOMPARE(logo->size(), QSize(512, 512));
+    QVERIFY(logo->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(logo->windowFlags() & Qt::WindowStaysOnTopHint);
+    logo->show();
+    QCOMPARE(logo->atlatszatlansag(), 255);
+    // 255 down by 10 a tick: 35 after 22 ticks, closed at the 23rd.
+    for (int i = 0; i < 22; ++i)
+        logo->halvanyit();
+    QCOMPARE(logo->atlatszatlansag(), 35);
+    QVERIFY(logo->isVisible());
+    logo->halvanyit();
+    QVERIFY(!logo->isVisible());
+    // It frees itself.
+    QTRY_VERIFY(logo.isNull());
 }
 
 void TestRacsok::asztalLista()
