@@ -2,7 +2,9 @@
 
 #include "RacsSzabalyok.h"
 
+#include <QAction>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 
 KeresoMezo::KeresoMezo(QWidget* szulo)
@@ -16,6 +18,17 @@ KeresoMezo::KeresoMezo(QWidget* szulo)
 
 bool KeresoMezo::eventFilter(QObject* obj, QEvent* e)
 {
+    if (obj == lineEdit() && e->type() == QEvent::ShortcutOverride) {
+        // The line edit would keep keys like Ctrl+Del for itself; the
+        // window's commands come first.
+        const QKeySequence k(static_cast<QKeyEvent*>(e)->keyCombination());
+        for (const QAction* a : window()->actions()) {
+            if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut().matches(k) == QKeySequence::ExactMatch) {
+                e->ignore();
+                return true;
+            }
+        }
+    }
     if (obj == lineEdit() && e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {

@@ -4,12 +4,16 @@
 
 #include "AkcioTar.h"
 #include "Beall.h"
+#include "Mappak.h"
+#include "Sugo.h"
 #include "Uzenetek.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QSet>
 #include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -74,6 +78,7 @@ private Q_SLOTS:
     void billentyukEgyediek();
     void billentyuBarmelyVezerlobol();
     void feliratokEsSugok();
+    void sugoCelok();
 };
 
 void TestAkcioTar::init()
@@ -416,6 +421,20 @@ void TestAkcioTar::feliratokEsSugok()
     QCOMPARE(t.akcio(P::Lenemzart)->statusTip(), QStringLiteral("Le nem zárt műszakok"));
     QCOMPARE(t.akcio(P::Lenemzart)->objectName(), QStringLiteral("aLenemzart"));
     QCOMPARE(t.parancsa(t.akcio(P::Holnap)), P::Holnap);
+}
+
+void TestAkcioTar::sugoCelok()
+{
+    MappakBeallit(QStringLiteral("/opt/vexlof"));
+    QCOMPARE(SugoFajl(), QStringLiteral("/opt/vexlof/Help/index.htm"));
+    QCOMPARE(DokumentacioFajl(), QStringLiteral("/opt/vexlof/Docs/VexloF.pdf"));
+    QCOMPARE(UjdonsagProgram(), QStringLiteral("/opt/vexlof/Ujdonsag.exe"));
+    const QUrl level(LevelCim());
+    QCOMPARE(level.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(level.path(), KeszitoEmail());
+    QCOMPARE(QUrlQuery(level).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+             QStringLiteral("Vexlo.F program"));
+    QCOMPARE(QUrl(KeszitoHonlap()).scheme(), QStringLiteral("https"));
 }
 
 QTEST_MAIN(TestAkcioTar)

@@ -6,6 +6,7 @@
 #include "AkcioTar.h"
 #include "AppTeszt.h"
 #include "AsztalModell.h"
+#include "EloModell.h"
 #include "EloOszlop.h"
 #include "KeresoMezo.h"
 #include "DbHiba.h"
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void hitelkezelesNelkul();
     void bonuszCikkNelkul();
     void normalBezarasIr();
+    void uresFodraszLista();
     void idoSzinkron_data();
     void idoSzinkron();
 
@@ -398,6 +400,21 @@ void TestInditas::normalBezarasIr()
              QStringLiteral("Tündérhaj Szépségszalon"));
     // The connection list is not rewritten.
     QCOMPARE(Dekodol(ini.olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"))), kapcsolat(db));
+}
+
+void TestInditas::uresFodraszLista()
+{
+    // A new database has no service points yet: the program still starts,
+    // on service point 0.
+    ProgramMappa mappa({{1, kapcsolat(db2)}});
+    Tfrm_Main ablak(horgok());
+    QVERIFY(ablak.indit());
+    QCOMPARE(ablak.asztalModell()->rowCount(), 0);
+    QCOMPARE(ablak.asztal(), 0);
+    QCOMPARE(ablak.eloOszlop()->asztal(), 0);
+    QCOMPARE(ablak.eloOszlop()->modell()->rowCount(), 48);
+    ablak.akcio(Parancs::Frissit)->trigger();
+    QCOMPARE(ablak.asztal(), 0);
 }
 
 void TestInditas::idoSzinkron_data()

@@ -326,6 +326,16 @@ void TestRacsok::keresoMezo()
     QCOMPARE(m_ablak->asztalModell()->nev(m_ablak->asztalRacs()->currentIndex().row()), QStringLiteral("Kovács Anna"));
     QTest::keyClick(k->lineEdit(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), m_ablak->asztalRacs());
+    // The window's shortcuts work from the search box, also those the line
+    // edit would keep for itself.
+    int torol = 0;
+    m_ablak->akciok().kezelo(Parancs::RendelTorol, [&] { ++torol; });
+    k->setFocus();
+    k->lineEdit()->setCursorPosition(0);
+    const QString elotte = k->lineEdit()->text();
+    QTest::keyClick(k->lineEdit(), Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(torol, 1);
+    QCOMPARE(k->lineEdit()->text(), elotte);
 }
 
 void TestRacsok::keresoOBetu()
