@@ -8,7 +8,8 @@
 #include <QWidget>
 #include <exception>
 
-namespace {
+namespace
+{
 
 constexpr int K(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
 {
@@ -154,8 +155,7 @@ const AkcioLeiras& AkcioTar::leiras(Parancs p)
     return g_leirasok[std::size_t(p)];
 }
 
-AkcioTar::AkcioTar(QWidget* ablak)
-    : QObject(ablak)
+AkcioTar::AkcioTar(QWidget* ablak) : QObject(ablak)
 {
     for (const AkcioLeiras& l : g_leirasok) {
         auto* a = new QAction(QString::fromUtf8(l.felirat), ablak);
@@ -197,15 +197,24 @@ void AkcioTar::muszakOr(std::function<bool()> lezarva, std::function<void()> lez
 unsigned AkcioTar::jogBitek(const TJog& j)
 {
     unsigned b = 0;
-    if (j.torzsszerkeszt) b |= JogTorzsszerkeszt;
-    if (j.rendszergazda) b |= JogRendszergazda;
-    if (j.napzar) b |= JogNapzar;
-    if (j.nyomtathat) b |= JogNyomtathat;
-    if (j.bevetelezes) b |= JogBevetelezes;
-    if (j.selejtezes) b |= JogSelejtezes;
-    if (j.kiadas) b |= JogKiadas;
-    if (j.kasszanez) b |= JogKasszanez;
-    if (j.kedvezmenytadhat) b |= JogKedvezmeny;
+    if (j.torzsszerkeszt)
+        b |= JogTorzsszerkeszt;
+    if (j.rendszergazda)
+        b |= JogRendszergazda;
+    if (j.napzar)
+        b |= JogNapzar;
+    if (j.nyomtathat)
+        b |= JogNyomtathat;
+    if (j.bevetelezes)
+        b |= JogBevetelezes;
+    if (j.selejtezes)
+        b |= JogSelejtezes;
+    if (j.kiadas)
+        b |= JogKiadas;
+    if (j.kasszanez)
+        b |= JogKasszanez;
+    if (j.kedvezmenytadhat)
+        b |= JogKedvezmeny;
     return b;
 }
 
@@ -214,11 +223,16 @@ bool AkcioTar::latszik(const AkcioLeiras& l, const AkcioAllapot& a)
     if (l.mutatJog && !(jogBitek(a.jog) & l.mutatJog))
         return false;
     switch (l.beallitas) {
-    case Beallitasfugges::Nincs: return true;
-    case Beallitasfugges::Kedvsor: return a.kedvsor != 0;
-    case Beallitasfugges::Szervsor: return a.szervsor != 0;
-    case Beallitasfugges::Bonusz: return a.bonusz;
-    case Beallitasfugges::Adossag: return a.adossag;
+    case Beallitasfugges::Nincs:
+        return true;
+    case Beallitasfugges::Kedvsor:
+        return a.kedvsor != 0;
+    case Beallitasfugges::Szervsor:
+        return a.szervsor != 0;
+    case Beallitasfugges::Bonusz:
+        return a.bonusz;
+    case Beallitasfugges::Adossag:
+        return a.adossag;
     }
     return true;
 }
@@ -231,7 +245,8 @@ void AkcioTar::alkalmaz(const AkcioAllapot& allapot)
         if (!a)
             continue;
         const bool lathato = latszik(l, allapot);
-        const bool engedett = lathato && vanKezelo(l.parancs) && (!l.tag10 || allapot.muszakNyitott);
+        const bool engedett =
+            lathato && vanKezelo(l.parancs) && (!l.tag10 || allapot.muszakNyitott);
         a->setVisible(lathato);
         a->setEnabled(engedett);
     }

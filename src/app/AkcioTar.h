@@ -19,14 +19,14 @@ class QWidget;
 
 struct AkcioLeiras {
     Parancs parancs;
-    const char* nev;       // "aAsztalSzabad"
-    const char* felirat;   // caption (UTF-8)
-    const char* sugo;      // hint; nullptr: the caption
-    int billentyu;         // shortcut as a combined key, 0: none
-    bool tag10;            // follows the shift state
-    bool muszakOr;         // refuses with "Műszak már le lett zárva" while closed
-    unsigned mutatJog;     // shown when any of these rights is set; 0: always
-    unsigned probaJog;     // tested on execution; 0: not tested
+    const char* nev;     // "aAsztalSzabad"
+    const char* felirat; // caption (UTF-8)
+    const char* sugo;    // hint; nullptr: the caption
+    int billentyu;       // shortcut as a combined key, 0: none
+    bool tag10;          // follows the shift state
+    bool muszakOr;       // refuses with "Műszak már le lett zárva" while closed
+    unsigned mutatJog;   // shown when any of these rights is set; 0: always
+    unsigned probaJog;   // tested on execution; 0: not tested
     Beallitasfugges beallitas;
 };
 
@@ -82,8 +82,8 @@ public:
     void futtat(Parancs p);
 
 private:
-    std::array<QAction*, std::size_t(Parancs::Darab)> m_akciok {};
-    std::array<std::function<void()>, std::size_t(Parancs::Darab)> m_kezelok {};
+    std::array<QAction*, std::size_t(Parancs::Darab)> m_akciok{};
+    std::array<std::function<void()>, std::size_t(Parancs::Darab)> m_kezelok{};
     std::function<bool()> m_lezarva;
     std::function<void()> m_lezartTalalt;
     AkcioAllapot m_allapot;

@@ -56,8 +56,8 @@ QVariant AsztalModell::data(const QModelIndex& index, int role) const
 
 QVariant AsztalModell::headerData(int section, Qt::Orientation o, int role) const
 {
-    if (o == Qt::Horizontal && role == Qt::DisplayRole
-        && record().fieldName(section) == QLatin1String("osszar"))
+    if (o == Qt::Horizontal && role == Qt::DisplayRole &&
+        record().fieldName(section) == QLatin1String("osszar"))
         return QStringLiteral("Összesen");
     return RacsModell::headerData(section, o, role);
 }

@@ -6,7 +6,8 @@
 
 #include <QPainter>
 
-void EloDelegalt::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void EloDelegalt::paint(QPainter* p, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const
 {
     const auto* m = qobject_cast<const EloModell*>(index.model());
     if (!m) {
@@ -16,7 +17,9 @@ void EloDelegalt::paint(QPainter* p, const QStyleOptionViewItem& option, const Q
     const int sor = index.row();
     const bool kij = kijelolt(option);
     const QRect r = option.rect;
-    hatter(p, r, EloHatterSzin(kij, m->mezo(sor, QStringLiteral("azon")), option.palette.color(QPalette::Base)));
+    hatter(p, r,
+           EloHatterSzin(kij, m->mezo(sor, QStringLiteral("azon")),
+                         option.palette.color(QPalette::Base)));
     const QString szov = Szoveg(m->mezo(sor, QStringLiteral("szoveg")));
     const QColor tinta = szovegSzin(kij);
     auto vonal = [&] {

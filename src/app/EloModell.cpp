@@ -9,7 +9,8 @@ QString EloModell::sql()
     return QStringList{
         QStringLiteral("SELECT"),
         QStringLiteral(" ora.ora,"),
-        QStringLiteral(" CONCAT(LPAD(ora.ora DIV 2,2,'0'),':',IF(ora.ora MOD 2 = 0,'00','30')) ora2,"),
+        QStringLiteral(
+            " CONCAT(LPAD(ora.ora DIV 2,2,'0'),':',IF(ora.ora MOD 2 = 0,'00','30')) ora2,"),
         QStringLiteral(" elojegyzes.elojegyzes,"),
         QStringLiteral(" elojegyzes.azon,"),
         QStringLiteral(" elojegyzes.asztal,"),
@@ -17,9 +18,11 @@ QString EloModell::sql()
         QStringLiteral(" elojegyzes.szoveg,"),
         QStringLiteral(" elojegyzes.nev"),
         QStringLiteral("FROM ora"),
-        QStringLiteral(" LEFT JOIN elojegyzes ON (ora.ora = elojegyzes.ora) AND (elojegyzes.asztal = :pasztal) AND (elojegyzes.datum = :pdatum)"),
+        QStringLiteral(" LEFT JOIN elojegyzes ON (ora.ora = elojegyzes.ora) AND (elojegyzes.asztal "
+                       "= :pasztal) AND (elojegyzes.datum = :pdatum)"),
         QStringLiteral("ORDER BY ora.ora;"),
-    }.join(QLatin1Char('\n'));
+    }
+        .join(QLatin1Char('\n'));
 }
 
 void EloModell::nyit(int asztal, const QDate& nap)

@@ -19,8 +19,8 @@ public:
     void nyit(int asztal, const QDate& nap);
     void frissit();
 
-    int azon(int sor) const;        // 0 for a free slot
-    int elojegyzes(int sor) const;  // 0 for a free slot
+    int azon(int sor) const;       // 0 for a free slot
+    int elojegyzes(int sor) const; // 0 for a free slot
     int ora(int sor) const;
     QString ora2(int sor) const;
 

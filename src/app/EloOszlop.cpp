@@ -13,15 +13,15 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // The slot the book opens on before anything is selected: 08:00.
 constexpr int kezdoSor = 16;
 
 } // namespace
 
-EloOszlop::EloOszlop(QWidget* szulo)
-    : QWidget(szulo)
+EloOszlop::EloOszlop(QWidget* szulo) : QWidget(szulo)
 {
     setObjectName(QStringLiteral("EloOszlop"));
     m_fejlec = new QLabel(QStringLiteral("Előjegyzések"), this);
@@ -109,7 +109,8 @@ void EloOszlop::EloToltes(int asztal, const QDate& nap)
     const int sor = m_modell->nyitva() && aktualisSor() >= 0 ? aktualisSor() : kezdoSor;
     m_eloNap = nap;
     m_asztal = asztal;
-    m_fejlec->setText(AsztalNev(asztal) + QStringLiteral(": ") + DatumFormat(nap, QStringLiteral("yyyy mmmm d. dddd")));
+    m_fejlec->setText(AsztalNev(asztal) + QStringLiteral(": ") +
+                      DatumFormat(nap, QStringLiteral("yyyy mmmm d. dddd")));
     m_modell->nyit(asztal, nap);
     oszlopok();
     sorValaszt(sor);
@@ -142,8 +143,9 @@ void EloOszlop::Torol()
     if (azon == 0)
         return;
     SqlFuttat(QStringLiteral("DELETE FROM elojegyzes WHERE (azon = ") + QString::number(azon) +
-              QStringLiteral(") AND (datum = ") + SqlDatum(m_eloNap) + QStringLiteral(") AND (asztal = ") +
-              QString::number(m_asztal) + QStringLiteral(");"));
+              QStringLiteral(") AND (datum = ") + SqlDatum(m_eloNap) +
+              QStringLiteral(") AND (asztal = ") + QString::number(m_asztal) +
+              QStringLiteral(");"));
     m_modell->frissit();
     oszlopok();
     sorValaszt(sor);

@@ -30,14 +30,17 @@ QString HosszNovel(const QString& hossz)
     return n < 48 ? SzamSzoveg((n + 1) / 2.0) : hossz;
 }
 
-QString EloUjSql(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg, const QString& nev)
+QString EloUjSql(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg,
+                 const QString& nev)
 {
-    return QStringLiteral("CALL sp_ujelojegyzes(") + QString::number(asztal) + QLatin1Char(',') + SqlDatum(nap) +
-           QLatin1Char(',') + QString::number(ora) + QLatin1Char(',') + QString::number(felorak) +
-           QLatin1Char(',') + SqlIdez(szoveg) + QLatin1Char(',') + SqlIdez(nev) + QStringLiteral(");");
+    return QStringLiteral("CALL sp_ujelojegyzes(") + QString::number(asztal) + QLatin1Char(',') +
+           SqlDatum(nap) + QLatin1Char(',') + QString::number(ora) + QLatin1Char(',') +
+           QString::number(felorak) + QLatin1Char(',') + SqlIdez(szoveg) + QLatin1Char(',') +
+           SqlIdez(nev) + QStringLiteral(");");
 }
 
-int EloMent(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg, const QString& nev)
+int EloMent(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg,
+            const QString& nev)
 {
     // The new rows are found as the largest key; a call that stored nothing
     // must not report someone else's booking as the new one.
@@ -47,8 +50,7 @@ int EloMent(int asztal, const QDate& nap, int ora, int felorak, const QString& s
     return utana > elotte ? utana : -1;
 }
 
-Tfrm_Elojegyzes::Tfrm_Elojegyzes(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Elojegyzes::Tfrm_Elojegyzes(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Elojegyzes"));
     setWindowTitle(QStringLiteral("Előjegyzés szerkesztés"));
@@ -108,8 +110,10 @@ Tfrm_Elojegyzes::Tfrm_Elojegyzes(QWidget* szulo)
     setTabOrder(m_megsem, m_minusz);
     setTabOrder(m_minusz, m_hossz);
 
-    connect(m_minusz, &QPushButton::clicked, this, [this] { m_hossz->setText(HosszCsokkent(m_hossz->text())); });
-    connect(m_plusz, &QPushButton::clicked, this, [this] { m_hossz->setText(HosszNovel(m_hossz->text())); });
+    connect(m_minusz, &QPushButton::clicked, this,
+            [this] { m_hossz->setText(HosszCsokkent(m_hossz->text())); });
+    connect(m_plusz, &QPushButton::clicked, this,
+            [this] { m_hossz->setText(HosszNovel(m_hossz->text())); });
     connect(m_ok, &QPushButton::clicked, this, &Tfrm_Elojegyzes::accept);
     connect(m_megsem, &QPushButton::clicked, this, &QDialog::reject);
 

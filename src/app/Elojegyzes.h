@@ -20,10 +20,12 @@ int HosszFelorak(const QString& hossz);
 QString HosszCsokkent(const QString& hossz);
 QString HosszNovel(const QString& hossz);
 // The booking statement.
-QString EloUjSql(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg, const QString& nev);
+QString EloUjSql(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg,
+                 const QString& nev);
 // Books `felorak` half-hour slots from slot `ora`; returns the key of the
 // last row stored, or -1 when nothing was stored. Throws DbHiba.
-int EloMent(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg, const QString& nev);
+int EloMent(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg,
+            const QString& nev);
 
 class Tfrm_Elojegyzes : public QDialog
 {

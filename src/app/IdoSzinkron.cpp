@@ -14,7 +14,7 @@ bool OraBeallit(const QDateTime& ido)
     if (!ido.isValid())
         return false;
 #ifdef Q_OS_WIN
-    SYSTEMTIME st {};
+    SYSTEMTIME st{};
     const QDate d = ido.date();
     const QTime t = ido.time();
     st.wYear = WORD(d.year());
@@ -32,7 +32,7 @@ bool OraBeallit(const QDateTime& ido)
 #else
     // The server's time is local time; the system clock counts from the
     // epoch.
-    timespec ts {};
+    timespec ts{};
     ts.tv_sec = time_t(ido.toSecsSinceEpoch());
     ts.tv_nsec = 0;
     return clock_settime(CLOCK_REALTIME, &ts) == 0;

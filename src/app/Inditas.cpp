@@ -5,11 +5,11 @@
 #include "IdoSzinkron.h"
 #include "Init.h"
 #include "Inp.h"
-#include "KapcsolatTar.h"
 #include "Kapcsolat.h"
+#include "KapcsolatTar.h"
 #include "KozosDB.h"
-#include "Logo.h"
 #include "Login.h"
+#include "Logo.h"
 #include "Main.h"
 #include "Mappak.h"
 #include "Muszak.h"
@@ -29,7 +29,9 @@ void InditasHorgok::kitolt(QWidget* szulo)
     if (!belepes)
         belepes = [szulo](TJog& j) { return Belepes(j, szulo); };
     if (!inpSzam)
-        inpSzam = [szulo](const QString& f, const QString& k, double& sz) { return InpSzam(f, k, sz, szulo); };
+        inpSzam = [szulo](const QString& f, const QString& k, double& sz) {
+            return InpSzam(f, k, sz, szulo);
+        };
     if (!muszakValaszt)
         muszakValaszt = [szulo](QDate& n, int& m) { return MuszakValaszt(n, m, szulo); };
     if (!idoSzinkron)
@@ -47,13 +49,12 @@ void KapcsolatSorok(const QString& iniFajl, QStringList& sorok, QStringList& kap
 
 QString VerzioHibaSzoveg(const QString& adatbazisVerzio)
 {
-    return QStringLiteral("Eltérő verziók, hiba lehetséges, frissítse programját, adatbázisát\r\nadatbázis : ") +
+    return QStringLiteral("Eltérő verziók, hiba lehetséges, frissítse programját, "
+                          "adatbázisát\r\nadatbázis : ") +
            adatbazisVerzio + QStringLiteral("\r\nprogram: ") + ProgramVerzio;
 }
 
-Inditas::Inditas(Tfrm_Main& ablak, const InditasHorgok& horgok)
-    : m_ablak(ablak)
-    , m_horgok(horgok)
+Inditas::Inditas(Tfrm_Main& ablak, const InditasHorgok& horgok) : m_ablak(ablak), m_horgok(horgok)
 {
 }
 
@@ -64,7 +65,8 @@ bool Inditas::IniBetolt()
     if (sorok.isEmpty()) {
         Beall.ConStr.clear();
     } else {
-        const int i = m_horgok.adatbazisValaszt(sorok, kapcsolatok, QStringLiteral("Vexlo.F adatbázis választás"));
+        const int i = m_horgok.adatbazisValaszt(sorok, kapcsolatok,
+                                                QStringLiteral("Vexlo.F adatbázis választás"));
         if (i < 0 || i >= kapcsolatok.size())
             return false;
         Beall.ConStr = kapcsolatok.at(i);
@@ -124,7 +126,8 @@ bool Inditas::beallitasok()
     m_ablak.BeallitOlvas();
     if (Beall.vanvaluta) {
         double szorzo = Beall.Szorzo;
-        if (m_horgok.inpSzam(QStringLiteral("Euro szorzó megadás"), QStringLiteral("Add meg a mai árfolyamot"), szorzo))
+        if (m_horgok.inpSzam(QStringLiteral("Euro szorzó megadás"),
+                             QStringLiteral("Add meg a mai árfolyamot"), szorzo))
             Beall.Szorzo = szorzo;
     }
     m_ablak.indulasiBeallitasok();

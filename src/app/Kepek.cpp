@@ -5,7 +5,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace {
+namespace
+{
 
 QPixmap ures(int meret)
 {
@@ -80,7 +81,8 @@ QPixmap PenztarKep(int meret)
     f.setPixelSize(int(m * 0.12));
     f.setBold(true);
     p.setFont(f);
-    p.drawText(QRectF(m * 0.30, m * 0.15, m * 0.40, m * 0.20), Qt::AlignCenter, QStringLiteral("ÁFA"));
+    p.drawText(QRectF(m * 0.30, m * 0.15, m * 0.40, m * 0.20), Qt::AlignCenter,
+               QStringLiteral("ÁFA"));
     p.setPen(QPen(QColor(60, 60, 60), m / 128));
     p.setBrush(QColor(250, 250, 250));
     for (int s = 0; s < 3; ++s)
@@ -135,6 +137,7 @@ QPixmap LogoKep(int meret)
     f.setPixelSize(int(m * 0.034));
     f.setBold(false);
     p.setFont(f);
-    p.drawText(QRectF(0, m * 0.79, m, m * 0.05), Qt::AlignCenter, QStringLiteral("fodrász- és kozmetikai szalon"));
+    p.drawText(QRectF(0, m * 0.79, m, m * 0.05), Qt::AlignCenter,
+               QStringLiteral("fodrász- és kozmetikai szalon"));
     return kep;
 }

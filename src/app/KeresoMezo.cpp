@@ -7,8 +7,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 
-KeresoMezo::KeresoMezo(QWidget* szulo)
-    : QComboBox(szulo)
+KeresoMezo::KeresoMezo(QWidget* szulo) : QComboBox(szulo)
 {
     setObjectName(QStringLiteral("Kereso"));
     setEditable(true);
@@ -23,7 +22,8 @@ bool KeresoMezo::eventFilter(QObject* obj, QEvent* e)
         // window's commands come first.
         const QKeySequence k(static_cast<QKeyEvent*>(e)->keyCombination());
         for (const QAction* a : window()->actions()) {
-            if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut().matches(k) == QKeySequence::ExactMatch) {
+            if (a->isEnabled() && !a->shortcut().isEmpty() &&
+                a->shortcut().matches(k) == QKeySequence::ExactMatch) {
                 e->ignore();
                 return true;
             }

@@ -8,8 +8,8 @@
 #include <QScreen>
 
 Tfrm_Logo::Tfrm_Logo(QWidget* szulo)
-    : QWidget(szulo, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
-    , m_kep(LogoKep(512))
+    : QWidget(szulo, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
+      m_kep(LogoKep(512))
 {
     setObjectName(QStringLiteral("frm_Logo"));
     setAttribute(Qt::WA_TranslucentBackground);

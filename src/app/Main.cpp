@@ -26,7 +26,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 QFont betu(const char* csalad, int pixel, bool felkover = false)
 {
@@ -58,8 +59,7 @@ QTableView* racs(QWidget* szulo, const char* nev, const QFont& f, bool sorVonala
 } // namespace
 
 Tfrm_Main::Tfrm_Main(InditasHorgok horgok, QWidget* szulo)
-    : QMainWindow(szulo)
-    , m_horgok(std::move(horgok))
+    : QMainWindow(szulo), m_horgok(std::move(horgok))
 {
     setObjectName(QStringLiteral("frm_Main"));
     setWindowTitle(QStringLiteral("VexloF"));
@@ -190,7 +190,8 @@ QWidget* Tfrm_Main::balPanelEpit()
     auto* racsL = new QGridLayout(m_ulesPanel);
     racsL->setContentsMargins(6, 2, 6, 2);
     racsL->setVerticalSpacing(0);
-    const QStringList cimkek{QStringLiteral("Érkezés:"), QStringLiteral("Felnőtt:"), QStringLiteral("Gyermek:")};
+    const QStringList cimkek{QStringLiteral("Érkezés:"), QStringLiteral("Felnőtt:"),
+                             QStringLiteral("Gyermek:")};
     for (int i = 0; i < cimkek.size(); ++i) {
         auto* c = new QLabel(cimkek.at(i), m_ulesPanel);
         QPalette p = c->palette();

@@ -181,8 +181,8 @@ private:
     QTableView* m_pgepRacs = nullptr;
     PGepModell* m_pgepModell = nullptr;
     EloOszlop* m_eloOszlop = nullptr;
-    std::array<QLabel*, 6> m_statusz {};
+    std::array<QLabel*, 6> m_statusz{};
 
-    QTimer m_zaroIdozito;  // closes the window after a failed start
-    QTimer m_eletIdozito;  // keeps the connection alive
+    QTimer m_zaroIdozito; // closes the window after a failed start
+    QTimer m_eletIdozito; // keeps the connection alive
 };

@@ -53,8 +53,8 @@ void Tfrm_Main::felhasznaloKiir()
 void Tfrm_Main::TulajdonosOlvas()
 {
     TulajdonosRekordOlvas(Beall);
-    setWindowTitle(QStringLiteral("Vexlo.F V") + ProgramVerzio + QStringLiteral(": [") + Beall.tulajdonos +
-                   QLatin1Char(']'));
+    setWindowTitle(QStringLiteral("Vexlo.F V") + ProgramVerzio + QStringLiteral(": [") +
+                   Beall.tulajdonos + QLatin1Char(']'));
 }
 
 void Tfrm_Main::BeallitOlvas()
@@ -81,7 +81,8 @@ void Tfrm_Main::listakNyit()
     m_asztalModell->nyit();
     asztalOszlopok();
     if (m_asztalModell->rowCount() > 0)
-        m_asztalRacs->setCurrentIndex(m_asztalModell->index(0, std::max(0, m_asztalModell->oszlop(QStringLiteral("asztal_nev")))));
+        m_asztalRacs->setCurrentIndex(m_asztalModell->index(
+            0, std::max(0, m_asztalModell->oszlop(QStringLiteral("asztal_nev")))));
     m_eloOszlop->EloToltes(m_asztal, QDate::currentDate());
     ComboFeltolt(m_kereso, QStringLiteral("SELECT asztal_nev FROM asztal ORDER BY 1;"));
 }
@@ -126,7 +127,8 @@ void Tfrm_Main::elsoMegjelenes()
     } else {
         int bal = 10, fent = 10, szeles = 1053, magas = 598;
         MeretOlvas(objectName(), bal, fent, szeles, magas);
-        const QRect r = MeretIllesztes(QRect(bal, fent, szeles, magas), terulet.right() + 1, terulet.bottom() + 1);
+        const QRect r = MeretIllesztes(QRect(bal, fent, szeles, magas), terulet.right() + 1,
+                                       terulet.bottom() + 1);
         resize(r.size());
         move(r.topLeft());
     }

@@ -14,7 +14,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
 using P = Parancs;
 
@@ -62,8 +63,9 @@ void Tfrm_Main::eszkoztarakEpit()
     f->addAction(t.akcio(P::TorzsUgyfel));
     // Hidden together with the customers button when credit handling is off.
     m_ugyfelElvalaszto = f->addSeparator();
-    connect(t.akcio(P::TorzsUgyfel), &QAction::visibleChanged, this,
-            [this] { m_ugyfelElvalaszto->setVisible(m_akciok->akcio(P::TorzsUgyfel)->isVisible()); });
+    connect(t.akcio(P::TorzsUgyfel), &QAction::visibleChanged, this, [this] {
+        m_ugyfelElvalaszto->setVisible(m_akciok->akcio(P::TorzsUgyfel)->isVisible());
+    });
     m_ugyfelElvalaszto->setVisible(t.akcio(P::TorzsUgyfel)->isVisible());
     f->addAction(t.akcio(P::Bejelentkezik));
     f->addSeparator();
@@ -231,7 +233,8 @@ void Tfrm_Main::felugroMenukEpit()
     rendelesMenu->addSeparator();
     hozzaad(rendelesMenu, t, {P::Kedvezmeny, P::Szervizdij});
 
-    for (auto [racs, menu] : {std::pair{m_asztalRacs, asztalMenu}, std::pair{m_rendelesRacs, rendelesMenu}}) {
+    for (auto [racs, menu] :
+         {std::pair{m_asztalRacs, asztalMenu}, std::pair{m_rendelesRacs, rendelesMenu}}) {
         racs->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(racs, &QWidget::customContextMenuRequested, this,
                 [racs, menu](const QPoint& p) { menu->popup(racs->viewport()->mapToGlobal(p)); });

@@ -1,7 +1,7 @@
 // The main window's command handlers and the wiring of its controls.
 
-#include "AkcioTar.h"
 #include "Adatbazisok.h"
+#include "AkcioTar.h"
 #include "AsztalModell.h"
 #include "Beallit.h"
 #include "DbHiba.h"
@@ -22,14 +22,14 @@
 #include <QLineEdit>
 #include <QTableView>
 
-namespace {
+namespace
+{
 
 using P = Parancs;
 
 // Signal handlers are the window's boundary: a database error ends in the
 // error box.
-template <typename F>
-void vedett(QWidget* ablak, F&& fv)
+template <typename F> void vedett(QWidget* ablak, F&& fv)
 {
     try {
         fv();

@@ -23,7 +23,8 @@
 #include <QLineEdit>
 #include <QTableView>
 
-namespace {
+namespace
+{
 
 QFont betu(const char* csalad, int pixel, bool felkover = false)
 {
@@ -40,7 +41,8 @@ QFont betu(const char* csalad, int pixel, bool felkover = false)
 void Tfrm_Main::asztalOszlopok()
 {
     const int nev = m_asztalModell->oszlop(QStringLiteral("asztal_nev"));
-    const int masodik = m_asztalModell->oszlop(Beall.vanbeleptetes ? QStringLiteral("leul") : QStringLiteral("osszar"));
+    const int masodik = m_asztalModell->oszlop(Beall.vanbeleptetes ? QStringLiteral("leul")
+                                                                   : QStringLiteral("osszar"));
     for (int c = 0; c < m_asztalModell->columnCount(); ++c)
         m_asztalRacs->setColumnHidden(c, c != nev && c != masodik);
     if (nev >= 0) {
@@ -105,7 +107,8 @@ bool Tfrm_Main::asztalValaszt(int asztal)
     const int sor = m_asztalModell->keres(QStringLiteral("asztal"), asztal);
     if (sor < 0)
         return false;
-    m_asztalRacs->setCurrentIndex(m_asztalModell->index(sor, std::max(0, m_asztalModell->oszlop(QStringLiteral("asztal_nev")))));
+    m_asztalRacs->setCurrentIndex(m_asztalModell->index(
+        sor, std::max(0, m_asztalModell->oszlop(QStringLiteral("asztal_nev")))));
     return true;
 }
 
@@ -121,7 +124,8 @@ void Tfrm_Main::AsztalValtas()
         return;
     m_rendelesModell->nyit(m_asztal);
     rendelesOszlopok();
-    m_eloOszlop->EloToltes(m_asztal, m_eloOszlop->EloNap().isValid() ? m_eloOszlop->EloNap() : QDate::currentDate());
+    m_eloOszlop->EloToltes(m_asztal, m_eloOszlop->EloNap().isValid() ? m_eloOszlop->EloNap()
+                                                                     : QDate::currentDate());
 }
 
 void Tfrm_Main::ulesPanelFrissit()
@@ -129,7 +133,8 @@ void Tfrm_Main::ulesPanelFrissit()
     const QModelIndex i = m_asztalRacs->currentIndex();
     const int sor = i.isValid() ? i.row() : -1;
     const QVariant leul = m_asztalModell->mezo(sor, QStringLiteral("leul"));
-    m_erkezes->setText(leul.isNull() ? QString() : DatumFormat(leul.toDateTime(), QStringLiteral("hh:nn")));
+    m_erkezes->setText(leul.isNull() ? QString()
+                                     : DatumFormat(leul.toDateTime(), QStringLiteral("hh:nn")));
     m_felnott->setText(Szoveg(m_asztalModell->mezo(sor, QStringLiteral("fo"))));
     m_gyermek->setText(Szoveg(m_asztalModell->mezo(sor, QStringLiteral("fo1"))));
 }
@@ -140,7 +145,8 @@ void Tfrm_Main::AsztalFrissit()
     m_asztalModell->nyit();
     asztalOszlopok();
     if (!asztalValaszt(volt) && m_asztalModell->rowCount() > 0)
-        m_asztalRacs->setCurrentIndex(m_asztalModell->index(0, std::max(0, m_asztalModell->oszlop(QStringLiteral("asztal_nev")))));
+        m_asztalRacs->setCurrentIndex(m_asztalModell->index(
+            0, std::max(0, m_asztalModell->oszlop(QStringLiteral("asztal_nev")))));
 }
 
 void Tfrm_Main::RendelesFrissit()
@@ -178,7 +184,8 @@ void Tfrm_Main::keresoValtozott(const QString& szoveg)
 {
     const int sor = KeresoTalalat(m_asztalModell->nevek(), szoveg);
     if (sor >= 0)
-        m_asztalRacs->setCurrentIndex(m_asztalModell->index(sor, std::max(0, m_asztalModell->oszlop(QStringLiteral("asztal_nev")))));
+        m_asztalRacs->setCurrentIndex(m_asztalModell->index(
+            sor, std::max(0, m_asztalModell->oszlop(QStringLiteral("asztal_nev")))));
 }
 
 void Tfrm_Main::KovAblak()

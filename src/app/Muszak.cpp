@@ -13,8 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-Tfrm_Muszak::Tfrm_Muszak(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_Muszak::Tfrm_Muszak(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_Muszak"));
     setWindowTitle(QStringLiteral("Dátum, műszak megadása"));

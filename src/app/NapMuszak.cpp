@@ -6,7 +6,8 @@
 #include "Seged.h"
 #include "Uzenetek.h"
 
-namespace {
+namespace
+{
 
 QString lezarvaSql(const QDate& nap, int muszak)
 {
@@ -56,21 +57,22 @@ bool NapNyitasLepesek(int muszak, const QDate& nap, QWidget* szulo)
         AktNap = nyitottNap;
         AktMuszak = nyitottMuszak;
         if (nyitottNap != nap || nyitottMuszak != muszak)
-            HibaUzenet(QStringLiteral("Van még nyitott nap: ") + DatumFormat(nyitottNap, QStringLiteral("yyyy.mm.dd")) +
+            HibaUzenet(QStringLiteral("Van még nyitott nap: ") +
+                           DatumFormat(nyitottNap, QStringLiteral("yyyy.mm.dd")) +
                            QStringLiteral(" Először le kell zárni."),
                        szulo);
     } else {
-        SqlFuttat(QStringLiteral("INSERT IGNORE INTO naplezar (nap,muszak,lezarva) VALUES (") + SqlDatum(nap) +
-                  QLatin1Char(',') + QString::number(muszak) + QLatin1Char(',') + QStringLiteral("'N'") +
-                  QStringLiteral(");"));
+        SqlFuttat(QStringLiteral("INSERT IGNORE INTO naplezar (nap,muszak,lezarva) VALUES (") +
+                  SqlDatum(nap) + QLatin1Char(',') + QString::number(muszak) + QLatin1Char(',') +
+                  QStringLiteral("'N'") + QStringLiteral(");"));
     }
     return true;
 }
 
 QString NapZarSql(const QDate& nap, int muszak)
 {
-    return QStringLiteral("CALL sp_napzar(") + SqlDatum(nap) + QLatin1Char(',') + QString::number(muszak) +
-           QStringLiteral(");");
+    return QStringLiteral("CALL sp_napzar(") + SqlDatum(nap) + QLatin1Char(',') +
+           QString::number(muszak) + QStringLiteral(");");
 }
 
 NapZarasEredmeny NapZaras(QWidget* szulo)
@@ -83,11 +85,14 @@ NapZarasEredmeny NapZaras(QWidget* szulo)
         HibaUzenet(QStringLiteral("Nincs hozzá jogosultság"), szulo);
         return NapZarasEredmeny::NincsJog;
     }
-    if (SqlEgesz(QStringLiteral("SELECT COUNT(fizetve) FROM rendelma WHERE (fizetve='N') AND (torolve='N');"), 0) > 0) {
+    if (SqlEgesz(QStringLiteral(
+                     "SELECT COUNT(fizetve) FROM rendelma WHERE (fizetve='N') AND (torolve='N');"),
+                 0) > 0) {
         HibaUzenet(QStringLiteral("Van még kifizetetlen rendelés. Zárás sikertelen."), szulo);
         return NapZarasEredmeny::Kifizetetlen;
     }
-    if (!Megerosites(QStringLiteral("Valóban lezárjam a napot?"), QStringLiteral("Megerősítés"), szulo))
+    if (!Megerosites(QStringLiteral("Valóban lezárjam a napot?"), QStringLiteral("Megerősítés"),
+                     szulo))
         return NapZarasEredmeny::Megsem;
     SqlFuttat(NapZarSql(AktNap, AktMuszak));
     Uzenet(QStringLiteral("A nap lezárása kész."), szulo);
@@ -96,15 +101,15 @@ NapZarasEredmeny NapZaras(QWidget* szulo)
 
 QStringList LenemzartLista()
 {
-    QSqlQuery q = SqlNyit(QStringList{QStringLiteral("SELECT"), QStringLiteral(" nap, muszak"),
-                                      QStringLiteral("FROM naplezar"), QStringLiteral("WHERE lezarva='N'"),
-                                      QStringLiteral("ORDER BY 1;")}
+    QSqlQuery q = SqlNyit(QStringList{
+        QStringLiteral("SELECT"), QStringLiteral(" nap, muszak"), QStringLiteral("FROM naplezar"),
+        QStringLiteral("WHERE lezarva='N'"), QStringLiteral("ORDER BY 1;")}
                               .join(QLatin1Char('\n')));
     QStringList lista;
     FejlecHozzaad(lista, QStringLiteral("Le nem zárt műszakok"));
     while (q.next())
-        lista << DatumFormat(q.value(0).toDate(), QStringLiteral("yyyy.mm.dd")) + QStringLiteral(": ") +
-                     Szoveg(q.value(1)) + QStringLiteral(". műszak");
+        lista << DatumFormat(q.value(0).toDate(), QStringLiteral("yyyy.mm.dd")) +
+                     QStringLiteral(": ") + Szoveg(q.value(1)) + QStringLiteral(". műszak");
     LablecHozzaad(lista);
     return lista;
 }
@@ -113,8 +118,8 @@ QString AllapotFelirat(const QDate& nap, int muszak)
 {
     if (!nap.isValid())
         return QStringLiteral("Nincs megnyitott nap");
-    return DatumFormat(nap, QStringLiteral("yyyy.mmmm.dd")) + QStringLiteral(" - ") + QString::number(muszak) +
-           QStringLiteral(". műszak");
+    return DatumFormat(nap, QStringLiteral("yyyy.mmmm.dd")) + QStringLiteral(" - ") +
+           QString::number(muszak) + QStringLiteral(". műszak");
 }
 
 QString AllapotSzoveg(bool lezarva, const QString& felhasznalo)

@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QWidget>
 
-void PGepDelegalt::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void PGepDelegalt::paint(QPainter* p, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const
 {
     const bool fokusz = option.widget && option.widget->hasFocus();
     const bool kij = kijelolt(option) && fokusz;

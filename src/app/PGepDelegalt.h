@@ -12,5 +12,6 @@ class PGepDelegalt : public RacsDelegalt
 public:
     using RacsDelegalt::RacsDelegalt;
 
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 };

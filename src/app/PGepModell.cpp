@@ -13,8 +13,10 @@ QString PGepModell::sql()
         QStringLiteral("  cikkszam.pgepgyujto,"),
         QStringLiteral("  SUM(rendelma.db) AS osszdb,"),
         QStringLiteral("  SUM(rendelma.db * rendelma.ar) AS osszar"),
-        QStringLiteral("FROM rendelma INNER JOIN cikkszam ON (rendelma.cikkazon = cikkszam.cikkazon)"),
-        QStringLiteral("WHERE (rendelma.fizetve='N') AND (rendelma.asztal=:pasztal1) and (rendelma.torolve='N')"),
+        QStringLiteral(
+            "FROM rendelma INNER JOIN cikkszam ON (rendelma.cikkazon = cikkszam.cikkazon)"),
+        QStringLiteral("WHERE (rendelma.fizetve='N') AND (rendelma.asztal=:pasztal1) and "
+                       "(rendelma.torolve='N')"),
         QStringLiteral("GROUP BY cikkszam.pgepgyujto"),
         QStringLiteral("UNION ALL"),
         QStringLiteral("SELECT"),
@@ -22,9 +24,11 @@ QString PGepModell::sql()
         QStringLiteral("  SUM(rendelma.db) AS osszdb,"),
         QStringLiteral("  SUM(rendelma.db * rendelma.ar) AS osszar"),
         QStringLiteral("FROM rendelma"),
-        QStringLiteral("WHERE (rendelma.fizetve='N') AND (rendelma.asztal=:pasztal2) AND (rendelma.torolve='N')"),
+        QStringLiteral("WHERE (rendelma.fizetve='N') AND (rendelma.asztal=:pasztal2) AND "
+                       "(rendelma.torolve='N')"),
         QStringLiteral("ORDER BY 1;"),
-    }.join(QLatin1Char('\n'));
+    }
+        .join(QLatin1Char('\n'));
 }
 
 void PGepModell::nyit(int asztal)

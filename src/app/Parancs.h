@@ -6,17 +6,17 @@
 
 enum class Parancs {
     // Point of sale
-    AsztalSzabad,       // "Fizet"
-    AsztalSzabadHitel,  // "Hitelre"
-    RendelUj,           // "Új rendelés"
-    RendelTorol,        // "Töröl" (order line)
-    MegEgy,             // "Még egy"
-    Kedvezmeny,         // "Kedv%!"
-    Kedvezmeny2,        // "Kedv.ebből"
-    Szervizdij,         // "Szervizdíj!"
+    AsztalSzabad,      // "Fizet"
+    AsztalSzabadHitel, // "Hitelre"
+    RendelUj,          // "Új rendelés"
+    RendelTorol,       // "Töröl" (order line)
+    MegEgy,            // "Még egy"
+    Kedvezmeny,        // "Kedv%!"
+    Kedvezmeny2,       // "Kedv.ebből"
+    Szervizdij,        // "Szervizdíj!"
     Bonuszba,
     Bonuszbol,
-    AsztalAtul,         // "Másik fodrász"
+    AsztalAtul, // "Másik fodrász"
     UjNap,
     NapLezar,
     Lenemzart,
@@ -132,8 +132,8 @@ enum JogBit : unsigned {
 // Settings that show or hide an action.
 enum class Beallitasfugges {
     Nincs,
-    Kedvsor,      // shown while beallit.kedvsor is not 0
-    Szervsor,     // shown while beallit.szervsor is not 0
-    Bonusz,       // shown when the bonus item was set at start-up
-    Adossag,      // shown when credit handling was on at start-up
+    Kedvsor,  // shown while beallit.kedvsor is not 0
+    Szervsor, // shown while beallit.szervsor is not 0
+    Bonusz,   // shown when the bonus item was set at start-up
+    Adossag,  // shown when credit handling was on at start-up
 };

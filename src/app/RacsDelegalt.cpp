@@ -30,8 +30,8 @@ void RacsDelegalt::szoveg(QPainter* p, const QRect& r, int dx, int dy, const QSt
     p->restore();
 }
 
-void RacsDelegalt::mezoSzoveg(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index,
-                              const QFont& f, const QColor& szin)
+void RacsDelegalt::mezoSzoveg(QPainter* p, const QStyleOptionViewItem& option,
+                              const QModelIndex& index, const QFont& f, const QColor& szin)
 {
     const QString s = index.data(Qt::DisplayRole).toString();
     const QVariant igazitas = index.data(Qt::TextAlignmentRole);

@@ -22,11 +22,11 @@ protected:
     static bool kijelolt(const QStyleOptionViewItem& option);
     static void hatter(QPainter* p, const QRect& r, const QColor& c);
     // Text whose top-left corner is at (left + dx, top + dy).
-    static void szoveg(QPainter* p, const QRect& r, int dx, int dy, const QString& s, const QFont& f,
-                       const QColor& szin);
+    static void szoveg(QPainter* p, const QRect& r, int dx, int dy, const QString& s,
+                       const QFont& f, const QColor& szin);
     // The field's display text in the cell, aligned as the model says.
-    static void mezoSzoveg(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index,
-                           const QFont& f, const QColor& szin);
+    static void mezoSzoveg(QPainter* p, const QStyleOptionViewItem& option,
+                           const QModelIndex& index, const QFont& f, const QColor& szin);
     static QColor szovegSzin(bool kijelolt);
 
 private:

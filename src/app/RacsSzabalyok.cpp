@@ -70,7 +70,8 @@ int KeresoSzelesseg(int panelSzeles)
 
 std::pair<int, int> RendelesOszlopSzelesseg(int racsSzeles)
 {
-    return {int(KerekitParosra((racsSzeles - 40) * 0.67)), int(KerekitParosra((racsSzeles - 40) * 0.33))};
+    return {int(KerekitParosra((racsSzeles - 40) * 0.67)),
+            int(KerekitParosra((racsSzeles - 40) * 0.33))};
 }
 
 int KeresoTalalat(const QStringList& nevek, const QString& szoveg)

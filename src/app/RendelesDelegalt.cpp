@@ -6,7 +6,8 @@
 
 #include <QPainter>
 
-void RendelesDelegalt::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void RendelesDelegalt::paint(QPainter* p, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const
 {
     const auto* m = qobject_cast<const RendelesModell*>(index.model());
     if (!m) {
@@ -23,8 +24,10 @@ void RendelesDelegalt::paint(QPainter* p, const QStyleOptionViewItem& option, co
         case RendelesNevCella::Ures:
             break;
         case RendelesNevCella::Tetel:
-            szoveg(p, option.rect, 2, 2, Szoveg(m->mezo(sor, QStringLiteral("cikkszam_nev"))), f, szovegSzin(kij));
-            szoveg(p, option.rect, 2, 20, Szoveg(m->mezo(sor, QStringLiteral("sor2"))), f, szovegSzin(kij));
+            szoveg(p, option.rect, 2, 2, Szoveg(m->mezo(sor, QStringLiteral("cikkszam_nev"))), f,
+                   szovegSzin(kij));
+            szoveg(p, option.rect, 2, 20, Szoveg(m->mezo(sor, QStringLiteral("sor2"))), f,
+                   szovegSzin(kij));
             break;
         case RendelesNevCella::Osszesen:
             szoveg(p, option.rect, 10, 7, QStringLiteral("Összesen"), f, szovegSzin(kij));

@@ -12,8 +12,8 @@ QString RendelesModell::alapSql()
 
 QString RendelesModell::sql(int asztal)
 {
-    return WhereCsere(alapSql(), QStringLiteral("(asztal=") + QString::number(asztal) + QLatin1Char(')'),
-                      true);
+    return WhereCsere(
+        alapSql(), QStringLiteral("(asztal=") + QString::number(asztal) + QLatin1Char(')'), true);
 }
 
 void RendelesModell::nyit(int asztal)
@@ -31,8 +31,8 @@ QVariant RendelesModell::data(const QModelIndex& index, int role) const
 {
     if (index.isValid() && (role == Qt::DisplayRole || role == Qt::TextAlignmentRole)) {
         const QString mezoNev = record().fieldName(index.column());
-        const bool szam = mezoNev == QLatin1String("db") || mezoNev == QLatin1String("ar")
-                          || mezoNev == QLatin1String("osszar");
+        const bool szam = mezoNev == QLatin1String("db") || mezoNev == QLatin1String("ar") ||
+                          mezoNev == QLatin1String("osszar");
         if (role == Qt::TextAlignmentRole)
             return int((szam ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         const QVariant v = QSqlQueryModel::data(index, Qt::EditRole);

@@ -40,7 +40,8 @@ QString UjdonsagProgram()
 
 QString LevelCim()
 {
-    return QStringLiteral("mailto:") + KeszitoEmail() + QStringLiteral("?subject=Vexlo.F%20program");
+    return QStringLiteral("mailto:") + KeszitoEmail() +
+           QStringLiteral("?subject=Vexlo.F%20program");
 }
 
 void Indit(const QString& cel)
@@ -57,7 +58,8 @@ void Indit(const QString& cel)
     QDesktopServices::openUrl(QUrl::fromLocalFile(cel));
 }
 
-namespace {
+namespace
+{
 
 void szovegAblak(const QString& cim, const QString& html, QWidget* szulo)
 {
@@ -88,15 +90,16 @@ QString elerhetoseg()
 
 void FontosInformaciok(QWidget* szulo)
 {
-    szovegAblak(QStringLiteral("Fontos információk"),
-                QStringLiteral("<h3>Vexlo.F fodrász- és kozmetikai szalon program</h3>"
-                               "<p>A program adatait a MySQL adatbázis tárolja. Rendszeresen készítsen "
-                               "biztonsági mentést a <i>Rendszer / Adatbázisok</i> menüpontban.</p>"
-                               "<p>A nap zárása előtt minden fodrász számláját rendezni kell; lezárt "
-                               "műszakban rendelés nem vehető fel.</p>"
-                               "<p>Hiba vagy kérdés esetén keresse a készítőt:<br>") +
-                    elerhetoseg() + QStringLiteral("</p>"),
-                szulo);
+    szovegAblak(
+        QStringLiteral("Fontos információk"),
+        QStringLiteral("<h3>Vexlo.F fodrász- és kozmetikai szalon program</h3>"
+                       "<p>A program adatait a MySQL adatbázis tárolja. Rendszeresen készítsen "
+                       "biztonsági mentést a <i>Rendszer / Adatbázisok</i> menüpontban.</p>"
+                       "<p>A nap zárása előtt minden fodrász számláját rendezni kell; lezárt "
+                       "műszakban rendelés nem vehető fel.</p>"
+                       "<p>Hiba vagy kérdés esetén keresse a készítőt:<br>") +
+            elerhetoseg() + QStringLiteral("</p>"),
+        szulo);
 }
 
 void Nevjegy(QWidget* szulo)

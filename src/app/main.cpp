@@ -15,7 +15,8 @@ int main(int argc, char* argv[])
     AlkalmazasStilus(app);
 
     Tfrm_Main frm_Main;
-    QObject::connect(&frm_Main, &Tfrm_Main::bezarult, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&frm_Main, &Tfrm_Main::bezarult, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     if (frm_Main.indit())
         frm_Main.show();
     return app.exec();

@@ -14,14 +14,15 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 
-namespace AppTeszt {
+namespace AppTeszt
+{
 
 TJog teljesJog(const QString& kod)
 {
     TJog j;
     j.felhasznalo = kod;
-    j.torzsszerkeszt = j.rendszergazda = j.napzar = j.nyomtathat = j.bevetelezes = j.selejtezes = j.kiadas =
-        j.kasszanez = j.kedvezmenytadhat = true;
+    j.torzsszerkeszt = j.rendszergazda = j.napzar = j.nyomtathat = j.bevetelezes = j.selejtezes =
+        j.kiadas = j.kasszanez = j.kedvezmenytadhat = true;
     return j;
 }
 
@@ -44,8 +45,8 @@ ProgramMappa::ProgramMappa(const QMap<int, QString>& bejegyzesek, bool iniVan)
         IniAllomany ini(this->ini());
         ini.ir(QStringLiteral("Alapertek"), QStringLiteral("BetuMeret"), QStringLiteral("9"));
         for (auto it = bejegyzesek.cbegin(); it != bejegyzesek.cend(); ++it)
-            ini.ir(QStringLiteral("Adatbazis"), QStringLiteral("ConStr") + QString::number(it.key()),
-                   Kodol(it.value()));
+            ini.ir(QStringLiteral("Adatbazis"),
+                   QStringLiteral("ConStr") + QString::number(it.key()), Kodol(it.value()));
         ini.ment();
     }
     MappakBeallit(mappa());
@@ -128,7 +129,8 @@ QStringList Uzenetek::szovegek() const
     return l;
 }
 
-namespace {
+namespace
+{
 
 int menubenLathato(const QMenu* m, const QString& felirat)
 {

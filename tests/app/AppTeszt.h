@@ -17,7 +17,8 @@
 class QTemporaryDir;
 class Tfrm_Main;
 
-namespace AppTeszt {
+namespace AppTeszt
+{
 
 // Every right, under the given code.
 TJog teljesJog(const QString& kod = QStringLiteral("rendszergazda"));

@@ -19,7 +19,8 @@
 
 Q_DECLARE_METATYPE(Parancs)
 
-namespace {
+namespace
+{
 
 using P = Parancs;
 
@@ -92,16 +93,17 @@ void TestAkcioTar::jogokMutatjak_data()
     QTest::addColumn<QList<Parancs>>("lathatok");
     QTest::newRow("rendszergazda")
         << unsigned(JogRendszergazda)
-        << QList<Parancs>{P::TorzsAsztal, P::TorzsFelh,      P::Naplo,           P::RendszerSQL,
-                          P::RegiTorol,   P::Adatbazis,      P::RendszerBeallit, P::KeszletModosit,
-                          P::NyomBeall,   P::Jutalek,        P::JutalekNyom,     P::JutalekNyom2};
+        << QList<Parancs>{P::TorzsAsztal, P::TorzsFelh, P::Naplo,           P::RendszerSQL,
+                          P::RegiTorol,   P::Adatbazis, P::RendszerBeallit, P::KeszletModosit,
+                          P::NyomBeall,   P::Jutalek,   P::JutalekNyom,     P::JutalekNyom2};
     QTest::newRow("torzsszerkeszt")
         << unsigned(JogTorzsszerkeszt)
         << QList<Parancs>{P::TorzsMert, P::TorzsGyujto, P::TorzsStorno, P::TorzsArlista,
                           P::TorzsKat,  P::Cikkat,      P::Besorolas};
     QTest::newRow("napzar") << unsigned(JogNapzar)
-                            << QList<Parancs>{P::NapLezar, P::SztornoSorok, P::ForgBes, P::KedvOssz,
-                                              P::SorNeg,   P::SorNeg2,      P::SorNegMost};
+                            << QList<Parancs>{P::NapLezar,  P::SztornoSorok, P::ForgBes,
+                                              P::KedvOssz,  P::SorNeg,       P::SorNeg2,
+                                              P::SorNegMost};
     QTest::newRow("bevetelezes") << unsigned(JogBevetelezes) << QList<Parancs>{P::Bevet};
     QTest::newRow("selejtezes") << unsigned(JogSelejtezes) << QList<Parancs>{};
     QTest::newRow("kiadas") << unsigned(JogKiadas) << QList<Parancs>{};
@@ -140,11 +142,13 @@ void TestAkcioTar::jogNelkulMindenRejtve()
     a.bonusz = a.adossag = a.muszakNyitott = true;
     t.alkalmaz(a);
     // Every report needs the printing right.
-    for (P p : {P::NyomKlt, P::EgyAsztal, P::ForgBong, P::Lenemzart, P::HitelTorleszt, P::ForgArc, P::NyomBonusz})
+    for (P p : {P::NyomKlt, P::EgyAsztal, P::ForgBong, P::Lenemzart, P::HitelTorleszt, P::ForgArc,
+                P::NyomBonusz})
         QVERIFY2(!t.akcio(p)->isVisible(), AkcioTar::leiras(p).nev);
     // What every logged-in user may do.
-    for (P p : {P::AsztalSzabad, P::RendelUj, P::MegEgy, P::Szervizdij, P::Bonuszba, P::AsztalAtul, P::UjNap,
-                P::UjElo, P::Frissit, P::Bejelentkezik, P::Sugo, P::TorzsUgyfel, P::Kedvezmeny})
+    for (P p :
+         {P::AsztalSzabad, P::RendelUj, P::MegEgy, P::Szervizdij, P::Bonuszba, P::AsztalAtul,
+          P::UjNap, P::UjElo, P::Frissit, P::Bejelentkezik, P::Sugo, P::TorzsUgyfel, P::Kedvezmeny})
         QVERIFY2(t.akcio(p)->isVisible(), AkcioTar::leiras(p).nev);
 }
 
@@ -152,7 +156,8 @@ void TestAkcioTar::ketJogAkarmelyike()
 {
     QWidget ablak;
     AkcioTar t(&ablak);
-    for (unsigned j : {unsigned(JogNapzar), unsigned(JogNyomtathat), unsigned(JogNapzar | JogNyomtathat)}) {
+    for (unsigned j :
+         {unsigned(JogNapzar), unsigned(JogNyomtathat), unsigned(JogNapzar | JogNyomtathat)}) {
         AkcioAllapot a;
         a.jog = jogok(j);
         t.alkalmaz(a);
@@ -229,13 +234,19 @@ void TestAkcioTar::beallitasokRejtik_data()
     QTest::addColumn<bool>("bonusz");
     QTest::addColumn<bool>("adossag");
     QTest::addColumn<bool>("lathato");
-    QTest::newRow("Kedv%! without the discount item") << P::Kedvezmeny << 0 << 59 << true << true << false;
-    QTest::newRow("Kedv%! with the discount item") << P::Kedvezmeny << 58 << 0 << true << true << true;
-    QTest::newRow("Szervizdíj! without the item") << P::Szervizdij << 58 << 0 << true << true << false;
+    QTest::newRow("Kedv%! without the discount item")
+        << P::Kedvezmeny << 0 << 59 << true << true << false;
+    QTest::newRow("Kedv%! with the discount item")
+        << P::Kedvezmeny << 58 << 0 << true << true << true;
+    QTest::newRow("Szervizdíj! without the item")
+        << P::Szervizdij << 58 << 0 << true << true << false;
     QTest::newRow("Szervizdíj! with the item") << P::Szervizdij << 0 << 59 << true << true << true;
-    QTest::newRow("Bónuszba without the bonus item") << P::Bonuszba << 1 << 1 << false << true << false;
-    QTest::newRow("Bónuszból without the bonus item") << P::Bonuszbol << 1 << 1 << false << true << false;
-    QTest::newRow("Hitelre without credit") << P::AsztalSzabadHitel << 1 << 1 << true << false << false;
+    QTest::newRow("Bónuszba without the bonus item")
+        << P::Bonuszba << 1 << 1 << false << true << false;
+    QTest::newRow("Bónuszból without the bonus item")
+        << P::Bonuszbol << 1 << 1 << false << true << false;
+    QTest::newRow("Hitelre without credit")
+        << P::AsztalSzabadHitel << 1 << 1 << true << false << false;
     QTest::newRow("customers without credit") << P::TorzsUgyfel << 1 << 1 << true << false << false;
     QTest::newRow("customers with credit") << P::TorzsUgyfel << 1 << 1 << true << true << true;
 }
@@ -269,11 +280,16 @@ void TestAkcioTar::futasKoziJogProba_data()
     QTest::addColumn<unsigned>("jog");
     QTest::addColumn<bool>("fut");
     // Shown to a user who may close the day, but tested for printing.
-    QTest::newRow("negative lines now, napzar only") << P::SorNegMost << unsigned(JogNapzar) << false;
-    QTest::newRow("negative lines of a period, napzar only") << P::SorNeg2 << unsigned(JogNapzar) << false;
-    QTest::newRow("negative lines at closing, napzar only") << P::SorNeg << unsigned(JogNapzar) << true;
-    QTest::newRow("voided lines at closing, napzar only") << P::SztornoSorok << unsigned(JogNapzar) << true;
-    QTest::newRow("negative lines now, nyomtathat") << P::SorNegMost << unsigned(JogNyomtathat) << true;
+    QTest::newRow("negative lines now, napzar only")
+        << P::SorNegMost << unsigned(JogNapzar) << false;
+    QTest::newRow("negative lines of a period, napzar only")
+        << P::SorNeg2 << unsigned(JogNapzar) << false;
+    QTest::newRow("negative lines at closing, napzar only")
+        << P::SorNeg << unsigned(JogNapzar) << true;
+    QTest::newRow("voided lines at closing, napzar only")
+        << P::SztornoSorok << unsigned(JogNapzar) << true;
+    QTest::newRow("negative lines now, nyomtathat")
+        << P::SorNegMost << unsigned(JogNyomtathat) << true;
     // The discount item decides the offer, the right decides the run.
     QTest::newRow("Kedv%! without the right") << P::Kedvezmeny << 0u << false;
     QTest::newRow("Kedv%! with the right") << P::Kedvezmeny << unsigned(JogKedvezmeny) << true;
@@ -301,7 +317,8 @@ void TestAkcioTar::futasKoziJogProba()
     Elfogo e;
     t.futtat(parancs);
     QCOMPARE(hivas, fut ? 1 : 0);
-    QCOMPARE(e.hibak, fut ? QStringList() : QStringList{QStringLiteral("Nincs jogosultság a művelethez.")});
+    QCOMPARE(e.hibak,
+             fut ? QStringList() : QStringList{QStringLiteral("Nincs jogosultság a művelethez.")});
 }
 
 void TestAkcioTar::lezartMuszakOr()
@@ -312,7 +329,8 @@ void TestAkcioTar::lezartMuszakOr()
     int frissites = 0;
     int hivas = 0;
     t.muszakOr([&] { return lezarva; }, [&] { ++frissites; });
-    for (P p : {P::RendelUj, P::RendelTorol, P::MegEgy, P::Kedvezmeny, P::Kedvezmeny2, P::Szervizdij, P::AsztalAtul})
+    for (P p : {P::RendelUj, P::RendelTorol, P::MegEgy, P::Kedvezmeny, P::Kedvezmeny2,
+                P::Szervizdij, P::AsztalAtul})
         t.kezelo(p, [&] { ++hivas; });
     AkcioAllapot a;
     a.jog = jogok(~0u);
@@ -321,7 +339,8 @@ void TestAkcioTar::lezartMuszakOr()
     t.alkalmaz(a);
     Jog = a.jog;
     Elfogo e;
-    for (P p : {P::RendelUj, P::RendelTorol, P::MegEgy, P::Kedvezmeny, P::Kedvezmeny2, P::Szervizdij, P::AsztalAtul})
+    for (P p : {P::RendelUj, P::RendelTorol, P::MegEgy, P::Kedvezmeny, P::Kedvezmeny2,
+                P::Szervizdij, P::AsztalAtul})
         t.futtat(p);
     QCOMPARE(hivas, 0);
     QCOMPARE(frissites, 7);
@@ -362,7 +381,8 @@ void TestAkcioTar::billentyuk()
     QFETCH(QString, billentyu);
     QWidget ablak;
     AkcioTar t(&ablak);
-    QCOMPARE(t.akcio(parancs)->shortcut(), QKeySequence::fromString(billentyu, QKeySequence::PortableText));
+    QCOMPARE(t.akcio(parancs)->shortcut(),
+             QKeySequence::fromString(billentyu, QKeySequence::PortableText));
 }
 
 void TestAkcioTar::billentyukEgyediek()
@@ -412,7 +432,8 @@ void TestAkcioTar::feliratokEsSugok()
     QWidget ablak;
     AkcioTar t(&ablak);
     QCOMPARE(t.akcio(P::AsztalSzabad)->text(), QStringLiteral("Fizet"));
-    QCOMPARE(t.akcio(P::AsztalSzabad)->statusTip(), QStringLiteral("Vendég elmegy (ha van tétel, fizet)"));
+    QCOMPARE(t.akcio(P::AsztalSzabad)->statusTip(),
+             QStringLiteral("Vendég elmegy (ha van tétel, fizet)"));
     QCOMPARE(t.akcio(P::AsztalAtul)->statusTip(), QStringLiteral("Vendég átül"));
     QCOMPARE(t.akcio(P::UjElo)->text(), QStringLiteral("Új"));
     QCOMPARE(t.akcio(P::UjElo)->statusTip(), QStringLiteral("Új előjegyzés"));

@@ -27,13 +27,15 @@
 
 using namespace AppTeszt;
 
-namespace {
+namespace
+{
 
 const QString db = QStringLiteral("teszt_app_elojegyzes");
 
 int sorokSzama(const QString& feltetel)
 {
-    return SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM elojegyzes WHERE ") + feltetel + QLatin1Char(';'), -1);
+    return SqlEgesz(
+        QStringLiteral("SELECT COUNT(*) FROM elojegyzes WHERE ") + feltetel + QLatin1Char(';'), -1);
 }
 
 } // namespace
@@ -91,7 +93,8 @@ void TestElojegyzes::init()
     Kapcsolat::foNyit(TesztAdatbazis::root(db));
     SQL_OK(QStringLiteral("DELETE FROM elojegyzes;"));
     SQL_OK(QStringLiteral("DELETE FROM asztal;"));
-    SQL_OK(QStringLiteral("INSERT INTO asztal (asztal, asztal_nev) VALUES (1, 'Kovács Anna'), (2, 'Szabó Éva');"));
+    SQL_OK(QStringLiteral(
+        "INSERT INTO asztal (asztal, asztal_nev) VALUES (1, 'Kovács Anna'), (2, 'Szabó Éva');"));
     m_mappa = std::make_unique<ProgramMappa>(QMap<int, QString>{{1, kapcsolat(db)}});
     m_uzenetek = std::make_unique<Uzenetek>();
     m_ablak = std::make_unique<Tfrm_Main>(horgok());
@@ -108,7 +111,8 @@ void TestElojegyzes::cleanup()
 
 void TestElojegyzes::foglalasUtasitas()
 {
-    QCOMPARE(EloUjSql(3, QDate(2024, 3, 5), 19, 3, QStringLiteral("Vágás"), QStringLiteral("O'Hara Éva")),
+    QCOMPARE(EloUjSql(3, QDate(2024, 3, 5), 19, 3, QStringLiteral("Vágás"),
+                      QStringLiteral("O'Hara Éva")),
              QStringLiteral("CALL sp_ujelojegyzes(3,'2024-03-05',19,3,'Vágás','O''Hara Éva');"));
 }
 
@@ -127,13 +131,15 @@ void TestElojegyzes::masfelOraHaromSav()
     for (int sor : {19, 20, 21}) {
         QCOMPARE(m->azon(sor), azon);
         QCOMPARE(Szoveg(m->mezo(sor, QStringLiteral("szoveg"))), QStringLiteral("Festés"));
-        QCOMPARE(EloHatterSzin(false, m->mezo(sor, QStringLiteral("azon")), Qt::white), EloSzin(azon));
+        QCOMPARE(EloHatterSzin(false, m->mezo(sor, QStringLiteral("azon")), Qt::white),
+                 EloSzin(azon));
     }
     QCOMPARE(m->ora2(19), QStringLiteral("09:30"));
     QCOMPARE(m->ora2(21), QStringLiteral("10:30"));
     QCOMPARE(m->azon(18), 0);
     QCOMPARE(m->azon(22), 0);
-    QCOMPARE(EloHatterSzin(false, m->mezo(22, QStringLiteral("azon")), Qt::white), QColor(Qt::white));
+    QCOMPARE(EloHatterSzin(false, m->mezo(22, QStringLiteral("azon")), Qt::white),
+             QColor(Qt::white));
     QCOMPARE(m->elojegyzes(21), uj);
 }
 
@@ -199,7 +205,8 @@ void TestElojegyzes::ujSzabadSavra()
         kapottOra = ora;
         kapottIdo = ido;
         kapottNap = nap;
-        return EloMent(asztal, nap, ora, 2, QStringLiteral("Melír"), QStringLiteral("Fekete Zsófia"));
+        return EloMent(asztal, nap, ora, 2, QStringLiteral("Melír"),
+                       QStringLiteral("Fekete Zsófia"));
     };
     m_ablak->akcio(Parancs::UjElo)->trigger();
     QCOMPARE(kapottAsztal, 1);
@@ -208,7 +215,8 @@ void TestElojegyzes::ujSzabadSavra()
     QCOMPARE(kapottNap, ma);
     // The grid shows the new booking and stands on its last row.
     QCOMPARE(oszlop()->aktualisSor(), 29);
-    QCOMPARE(Szoveg(oszlop()->modell()->mezo(28, QStringLiteral("nev"))), QStringLiteral("Fekete Zsófia"));
+    QCOMPARE(Szoveg(oszlop()->modell()->mezo(28, QStringLiteral("nev"))),
+             QStringLiteral("Fekete Zsófia"));
 }
 
 void TestElojegyzes::hosszGombok_data()
@@ -264,7 +272,9 @@ void TestElojegyzes::parbeszedNegyedOra()
     m_ablak->akcio(Parancs::UjElo)->trigger();
     QCOMPARE(SzamErtek(minuszUtan), 1.5);
     QCOMPARE(sorokSzama(QStringLiteral("asztal=1")), 4);
-    QCOMPARE(sorokSzama(QStringLiteral("nev='Őri Ügyfél' AND szoveg='Dauer' AND ora BETWEEN 20 AND 23")), 4);
+    QCOMPARE(
+        sorokSzama(QStringLiteral("nev='Őri Ügyfél' AND szoveg='Dauer' AND ora BETWEEN 20 AND 23")),
+        4);
     QCOMPARE(oszlop()->aktualisSor(), 23);
 }
 

@@ -6,12 +6,12 @@
 #include "AkcioTar.h"
 #include "AppTeszt.h"
 #include "AsztalModell.h"
+#include "DbHiba.h"
 #include "EloModell.h"
 #include "EloOszlop.h"
-#include "KeresoMezo.h"
-#include "DbHiba.h"
 #include "IniAllomany.h"
 #include "Kapcsolat.h"
+#include "KeresoMezo.h"
 #include "KozosDB.h"
 #include "Main.h"
 #include "Seged.h"
@@ -28,7 +28,8 @@
 
 using namespace AppTeszt;
 
-namespace {
+namespace
+{
 
 const QString db = QStringLiteral("teszt_app_inditas");
 const QString db2 = QStringLiteral("teszt_app_inditas2");
@@ -90,8 +91,9 @@ void TestInditas::adatbazisAlap()
     Kapcsolat::foNyit(TesztAdatbazis::root(db));
     SQL_OK(QStringLiteral("DELETE FROM verzio;"));
     SQL_OK(QStringLiteral("INSERT INTO verzio (verzio) VALUES ('18.0.0.333');"));
-    SQL_OK(QStringLiteral("UPDATE beallit SET kedvsor=58, szervsor=59, bonuszcikkazon=60, vanadossag='I', "
-                          "vanvaluta='N', vanbeleptetes='N';"));
+    SQL_OK(QStringLiteral(
+        "UPDATE beallit SET kedvsor=58, szervsor=59, bonuszcikkazon=60, vanadossag='I', "
+        "vanvaluta='N', vanbeleptetes='N';"));
 }
 
 void TestInditas::init()
@@ -166,7 +168,8 @@ void TestInditas::egyBejegyzesListaNelkul()
 
 void TestInditas::uresNevuBejegyzesKimarad()
 {
-    ProgramMappa mappa({{1, kapcsolat(db2, QString())}, {2, kapcsolat(db, QStringLiteral("Második"))}});
+    ProgramMappa mappa(
+        {{1, kapcsolat(db2, QString())}, {2, kapcsolat(db, QStringLiteral("Második"))}});
     InditasHorgok h = horgok();
     QStringList kapottSorok, kapottKapcsolatok;
     QString kapottFelirat;
@@ -186,7 +189,8 @@ void TestInditas::uresNevuBejegyzesKimarad()
 
 void TestInditas::adatbazisValasztasMegszakitva()
 {
-    ProgramMappa mappa({{1, kapcsolat(db, QStringLiteral("A"))}, {2, kapcsolat(db2, QStringLiteral("B"))}});
+    ProgramMappa mappa(
+        {{1, kapcsolat(db, QStringLiteral("A"))}, {2, kapcsolat(db2, QStringLiteral("B"))}});
     const QByteArray elotte = mappa.iniTartalom();
     InditasHorgok h = horgok();
     h.adatbazisValaszt = [](const QStringList&, const QStringList&, const QString&) { return -1; };
@@ -199,7 +203,8 @@ void TestInditas::adatbazisValasztasMegszakitva()
 
 void TestInditas::nemNyithatoAdatbazis()
 {
-    ProgramMappa mappa({{1, kapcsolat(QStringLiteral("nincs_ilyen_adatbazis"), QStringLiteral("Rossz"))}});
+    ProgramMappa mappa(
+        {{1, kapcsolat(QStringLiteral("nincs_ilyen_adatbazis"), QStringLiteral("Rossz"))}});
     const QByteArray elotte = mappa.iniTartalom();
     Uzenetek uzenetek;
     Tfrm_Main ablak(horgok());
@@ -220,7 +225,8 @@ void TestInditas::elteroVerzio()
 {
     QFETCH(QString, verzio);
     SQL_OK(QStringLiteral("DELETE FROM verzio;"));
-    SQL_OK(QStringLiteral("INSERT INTO verzio (verzio) VALUES (") + SqlIdez(verzio) + QStringLiteral(");"));
+    SQL_OK(QStringLiteral("INSERT INTO verzio (verzio) VALUES (") + SqlIdez(verzio) +
+           QStringLiteral(");"));
     ProgramMappa mappa({{1, kapcsolat(db)}});
     const QByteArray elotte = mappa.iniTartalom();
     Uzenetek uzenetek;
@@ -234,10 +240,12 @@ void TestInditas::elteroVerzio()
     QSignalSpy bezarult(&ablak, &Tfrm_Main::bezarult);
     QVERIFY(!ablak.indit());
     QVERIFY(!belepett);
-    QCOMPARE(uzenetek.hibak(),
-             QStringList{QStringLiteral("Eltérő verziók, hiba lehetséges, frissítse programját, adatbázisát\r\n"
-                                        "adatbázis : ") +
-                         verzio + QStringLiteral("\r\nprogram: 18.0.0.333")});
+    QCOMPARE(
+        uzenetek.hibak(),
+        QStringList{
+            QStringLiteral("Eltérő verziók, hiba lehetséges, frissítse programját, adatbázisát\r\n"
+                           "adatbázis : ") +
+            verzio + QStringLiteral("\r\nprogram: 18.0.0.333")});
     QVERIFY(bezarult.wait(3000));
     QCOMPARE(mappa.iniTartalom(), elotte);
 }
@@ -305,7 +313,8 @@ void TestInditas::kedvezmenySorBeallitas()
     QFETCH(int, kedvsor);
     QFETCH(bool, jog);
     QFETCH(bool, lathato);
-    SQL_OK(QStringLiteral("UPDATE beallit SET kedvsor=") + QString::number(kedvsor) + QStringLiteral(", szervsor=0;"));
+    SQL_OK(QStringLiteral("UPDATE beallit SET kedvsor=") + QString::number(kedvsor) +
+           QStringLiteral(", szervsor=0;"));
     ProgramMappa mappa({{1, kapcsolat(db)}});
     TJog j = teljesJog();
     j.kedvezmenytadhat = jog;
@@ -368,8 +377,10 @@ void TestInditas::normalBezarasIr()
     ProgramMappa mappa({{1, kapcsolat(db)}});
     {
         IniAllomany ini(mappa.ini());
-        ini.ir(QStringLiteral("Alapertek"), QStringLiteral("PenzFormatum"), QStringLiteral("### ### ##0 Ft"));
-        ini.ir(QStringLiteral("Alapertek"), QStringLiteral("DbFormatum"), QStringLiteral("### ##0.0"));
+        ini.ir(QStringLiteral("Alapertek"), QStringLiteral("PenzFormatum"),
+               QStringLiteral("### ### ##0 Ft"));
+        ini.ir(QStringLiteral("Alapertek"), QStringLiteral("DbFormatum"),
+               QStringLiteral("### ##0.0"));
         ini.ment();
     }
     InditasHorgok h = horgok();
@@ -392,14 +403,19 @@ void TestInditas::normalBezarasIr()
     ablak.BetumeretNovel();
     ablak.close();
     const IniAllomany ini(mappa.ini());
-    QCOMPARE(ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("PenzFormatum")), QStringLiteral("### ### ##0 Ft"));
-    QCOMPARE(ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("DbFormatum")), QStringLiteral("### ##0.0"));
-    QCOMPARE(ini.olvas(QStringLiteral("Valuta"), QStringLiteral("Szorzo")), QStringLiteral("392.5"));
-    QCOMPARE(ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("BetuMeret")), QStringLiteral("10"));
+    QCOMPARE(ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("PenzFormatum")),
+             QStringLiteral("### ### ##0 Ft"));
+    QCOMPARE(ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("DbFormatum")),
+             QStringLiteral("### ##0.0"));
+    QCOMPARE(ini.olvas(QStringLiteral("Valuta"), QStringLiteral("Szorzo")),
+             QStringLiteral("392.5"));
+    QCOMPARE(ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("BetuMeret")),
+             QStringLiteral("10"));
     QCOMPARE(ini.olvas(QStringLiteral("Tulajdonos"), QStringLiteral("Tulajdonos")),
              QStringLiteral("Tündérhaj Szépségszalon"));
     // The connection list is not rewritten.
-    QCOMPARE(Dekodol(ini.olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"))), kapcsolat(db));
+    QCOMPARE(Dekodol(ini.olvas(QStringLiteral("Adatbazis"), QStringLiteral("ConStr1"))),
+             kapcsolat(db));
 }
 
 void TestInditas::uresFodraszLista()

@@ -27,7 +27,8 @@
 
 using namespace AppTeszt;
 
-namespace {
+namespace
+{
 
 const QString db = QStringLiteral("teszt_app_napmuszak");
 
@@ -44,7 +45,8 @@ int naplezarSorok()
 QString lezarva(const QDate& nap, int muszak)
 {
     return SqlSzoveg(QStringLiteral("SELECT lezarva FROM naplezar WHERE nap=") + SqlDatum(nap) +
-                         QStringLiteral(" AND muszak=") + QString::number(muszak) + QLatin1Char(';'),
+                         QStringLiteral(" AND muszak=") + QString::number(muszak) +
+                         QLatin1Char(';'),
                      QStringLiteral("-"));
 }
 
@@ -109,8 +111,10 @@ void TestNapMuszak::init()
     SQL_OK(QStringLiteral("DELETE FROM rendelma;"));
     SQL_OK(QStringLiteral("DELETE FROM rendeles;"));
     SQL_OK(QStringLiteral("DELETE FROM asztal;"));
-    SQL_OK(QStringLiteral("INSERT INTO asztal (asztal, asztal_nev) VALUES (1, 'Kovács Anna'), (2, 'Nagy Péter');"));
-    SQL_OK(QStringLiteral("UPDATE beallit SET muszakdb=2, kedvsor=1, szervsor=1, bonuszcikkazon=1, vanadossag='I';"));
+    SQL_OK(QStringLiteral(
+        "INSERT INTO asztal (asztal, asztal_nev) VALUES (1, 'Kovács Anna'), (2, 'Nagy Péter');"));
+    SQL_OK(QStringLiteral(
+        "UPDATE beallit SET muszakdb=2, kedvsor=1, szervsor=1, bonuszcikkazon=1, vanadossag='I';"));
     m_mappa = std::make_unique<ProgramMappa>(QMap<int, QString>{{1, kapcsolat(db)}});
     m_uzenetek = std::make_unique<Uzenetek>();
 }
@@ -134,9 +138,11 @@ void TestNapMuszak::indulasMegnyitja()
     QCOMPARE(AktNap, QDate::currentDate());
     QCOMPARE(AktMuszak, 1);
     QCOMPARE(lezarva(QDate::currentDate(), 1), QStringLiteral("N"));
-    QCOMPARE(m_ablak->allapotCimke()->text(), QStringLiteral("Nyitott\nBejelentkezett: rendszergazda"));
+    QCOMPARE(m_ablak->allapotCimke()->text(),
+             QStringLiteral("Nyitott\nBejelentkezett: rendszergazda"));
     QCOMPARE(m_ablak->allapotFelirat()->text(),
-             DatumFormat(QDate::currentDate(), QStringLiteral("yyyy.mmmm.dd")) + QStringLiteral(" - 1. műszak"));
+             DatumFormat(QDate::currentDate(), QStringLiteral("yyyy.mmmm.dd")) +
+                 QStringLiteral(" - 1. műszak"));
     QVERIFY(!m_ablak->nyitottKep()->isHidden());
     QVERIFY(m_ablak->lezartKep()->isHidden());
     QVERIFY(m_uzenetek->lista.isEmpty());
@@ -147,21 +153,23 @@ void TestNapMuszak::kesobbiNapNemNyithato()
     indit();
     const int sorok = naplezarSorok();
     m_ablak->NapNyitas(1, QDate::currentDate().addDays(1));
-    QCOMPARE(m_uzenetek->hibak(), QStringList{QStringLiteral("Helytelen dátum, következő nap nem nyitható.")});
+    QCOMPARE(m_uzenetek->hibak(),
+             QStringList{QStringLiteral("Helytelen dátum, következő nap nem nyitható.")});
     QVERIFY(!AktNap.isValid());
     QCOMPARE(naplezarSorok(), sorok);
     QVERIFY(!m_ablak->rendelesModell()->nyitva());
     // Without a business day nothing can be sold.
     for (Parancs p : tag10)
         QVERIFY(!m_ablak->akcio(p)->isEnabled());
-    QCOMPARE(m_ablak->allapotCimke()->text(), QStringLiteral("Lezárva\nBejelentkezett: rendszergazda"));
+    QCOMPARE(m_ablak->allapotCimke()->text(),
+             QStringLiteral("Lezárva\nBejelentkezett: rendszergazda"));
 }
 
 void TestNapMuszak::masikNyitottMuszakFolytatodik()
 {
     const QDate tegnap = QDate::currentDate().addDays(-1);
-    SQL_OK(QStringLiteral("INSERT INTO naplezar (nap, muszak, lezarva) VALUES (") + SqlDatum(tegnap) +
-           QStringLiteral(", 2, 'N');"));
+    SQL_OK(QStringLiteral("INSERT INTO naplezar (nap, muszak, lezarva) VALUES (") +
+           SqlDatum(tegnap) + QStringLiteral(", 2, 'N');"));
     indit();
     QCOMPARE(m_uzenetek->hibak(), QStringList{QStringLiteral("Van még nyitott nap: ") +
                                               DatumFormat(tegnap, QStringLiteral("yyyy.mm.dd")) +
@@ -179,12 +187,14 @@ void TestNapMuszak::masikNyitottMuszakFolytatodik()
 
 void TestNapMuszak::lezartMuszakUjraNyitva()
 {
-    SQL_OK(QStringLiteral("INSERT INTO naplezar (nap, muszak, lezarva) VALUES (CURDATE(), 1, 'I');"));
+    SQL_OK(
+        QStringLiteral("INSERT INTO naplezar (nap, muszak, lezarva) VALUES (CURDATE(), 1, 'I');"));
     indit();
     QVERIFY(m_uzenetek->lista.isEmpty());
     QCOMPARE(naplezarSorok(), 1);
     QCOMPARE(lezarva(QDate::currentDate(), 1), QStringLiteral("I"));
-    QCOMPARE(m_ablak->allapotCimke()->text(), QStringLiteral("Lezárva\nBejelentkezett: rendszergazda"));
+    QCOMPARE(m_ablak->allapotCimke()->text(),
+             QStringLiteral("Lezárva\nBejelentkezett: rendszergazda"));
     QVERIFY(m_ablak->nyitottKep()->isHidden());
     QVERIFY(!m_ablak->lezartKep()->isHidden());
     for (Parancs p : tag10)
@@ -196,17 +206,19 @@ void TestNapMuszak::zarasNyitottRendelessel()
     indit();
     // An open line of another service point than the selected one.
     m_ablak->asztalValaszt(1);
-    SQL_OK(QStringLiteral("INSERT INTO rendelma (datum, muszak, asztal, cikkazon, db, ar) VALUES (CURDATE(), 1, 2, 0, 1, 1000);"));
+    SQL_OK(QStringLiteral("INSERT INTO rendelma (datum, muszak, asztal, cikkazon, db, ar) VALUES "
+                          "(CURDATE(), 1, 2, 0, 1, 1000);"));
     m_uzenetek->torol();
     m_ablak->akcio(Parancs::NapLezar)->trigger();
-    QCOMPARE(m_uzenetek->hibak(), QStringList{QStringLiteral("Van még kifizetetlen rendelés. Zárás sikertelen.")});
+    QCOMPARE(m_uzenetek->hibak(),
+             QStringList{QStringLiteral("Van még kifizetetlen rendelés. Zárás sikertelen.")});
     QCOMPARE(lezarva(QDate::currentDate(), 1), QStringLiteral("N"));
     // A voided line does not block the close.
     SQL_OK(QStringLiteral("UPDATE rendelma SET torolve='I';"));
     m_uzenetek->torol();
     m_ablak->akcio(Parancs::NapLezar)->trigger();
-    QCOMPARE(m_uzenetek->szovegek(),
-             (QStringList{QStringLiteral("Valóban lezárjam a napot?"), QStringLiteral("A nap lezárása kész.")}));
+    QCOMPARE(m_uzenetek->szovegek(), (QStringList{QStringLiteral("Valóban lezárjam a napot?"),
+                                                  QStringLiteral("A nap lezárása kész.")}));
 }
 
 void TestNapMuszak::zarasJogNelkul()
@@ -238,16 +250,19 @@ void TestNapMuszak::zarasSikeres()
 {
     indit();
     // A settled bill of the day moves into the history.
-    SQL_OK(QStringLiteral("INSERT INTO rendelma (rendeles, datum, muszak, asztal, cikkazon, db, ar, fizetve) "
-                          "VALUES (1, CURDATE(), 1, 1, 0, 2, 1500, 'I');"));
+    SQL_OK(QStringLiteral(
+        "INSERT INTO rendelma (rendeles, datum, muszak, asztal, cikkazon, db, ar, fizetve) "
+        "VALUES (1, CURDATE(), 1, 1, 0, 2, 1500, 'I');"));
     m_ablak->akcio(Parancs::NapLezar)->trigger();
     QCOMPARE(m_uzenetek->lista.size(), 2);
     QCOMPARE(m_uzenetek->lista.at(1).tipus, UzenetAdat::Informacio);
     QCOMPARE(m_uzenetek->lista.at(1).szoveg, QStringLiteral("A nap lezárása kész."));
     QCOMPARE(lezarva(QDate::currentDate(), 1), QStringLiteral("I"));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendelma;"), -1), 0);
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendeles WHERE datum=CURDATE();"), -1), 1);
-    QCOMPARE(m_ablak->allapotCimke()->text(), QStringLiteral("Lezárva\nBejelentkezett: rendszergazda"));
+    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendeles WHERE datum=CURDATE();"), -1),
+             1);
+    QCOMPARE(m_ablak->allapotCimke()->text(),
+             QStringLiteral("Lezárva\nBejelentkezett: rendszergazda"));
     for (Parancs p : tag10)
         QVERIFY(!m_ablak->akcio(p)->isEnabled());
     QVERIFY(m_ablak->akcio(Parancs::UjNap)->isEnabled());
@@ -327,8 +342,9 @@ void TestNapMuszak::lenemzartUres()
 
 void TestNapMuszak::lenemzartSorok()
 {
-    SQL_OK(QStringLiteral("INSERT INTO naplezar (nap, muszak, lezarva) VALUES ('2024-03-04', 2, 'N'), "
-                          "('2024-03-05', 1, 'I');"));
+    SQL_OK(
+        QStringLiteral("INSERT INTO naplezar (nap, muszak, lezarva) VALUES ('2024-03-04', 2, 'N'), "
+                       "('2024-03-05', 1, 'I');"));
     indit();
     const QStringList lista = LenemzartLista();
     QStringList napSorok;
@@ -359,7 +375,8 @@ void TestNapMuszak::muszakParbeszed_data()
     QTest::addColumn<QStringList>("bejegyzesek");
     QTest::addColumn<int>("eredmeny");
     QTest::newRow("three shifts") << 3 << 2
-                                  << QStringList{QStringLiteral("1. műszak"), QStringLiteral("2. műszak"),
+                                  << QStringList{QStringLiteral("1. műszak"),
+                                                 QStringLiteral("2. műszak"),
                                                  QStringLiteral("3. műszak")}
                                   << 2;
     QTest::newRow("no shift") << 0 << 1 << QStringList{} << 0;
@@ -416,7 +433,8 @@ void TestNapMuszak::muszakParbeszedMegsem()
 void TestNapMuszak::napLezarvaHianyzoSor()
 {
     indit();
-    SQL_OK(QStringLiteral("INSERT INTO naplezar (nap, muszak, lezarva) VALUES ('2024-03-04', 1, 'I');"));
+    SQL_OK(QStringLiteral(
+        "INSERT INTO naplezar (nap, muszak, lezarva) VALUES ('2024-03-04', 1, 'I');"));
     QVERIFY(NapLezarva(1, QDate(2024, 3, 4)));
     // A missing row counts as closed here, and as open for the current shift.
     QVERIFY(NapLezarva(3, QDate(2024, 3, 4)));

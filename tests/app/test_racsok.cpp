@@ -36,7 +36,8 @@
 
 using namespace AppTeszt;
 
-namespace {
+namespace
+{
 
 const QString db = QStringLiteral("teszt_app_racsok");
 
@@ -104,9 +105,10 @@ void TestRacsok::init()
 {
     const QString fv = QString::fromLatin1(QTest::currentTestFunction());
     // The pure decisions need no window.
-    if (fv == QLatin1String("asztalSzin") || fv == QLatin1String("rendelesNevCella") || fv == QLatin1String("osszegBetu")
-        || fv == QLatin1String("oszlopSzelessegek") || fv == QLatin1String("keresoTalalat")
-        || fv == QLatin1String("gorgoBillentyu") || fv == QLatin1String("logoHalvanyodas"))
+    if (fv == QLatin1String("asztalSzin") || fv == QLatin1String("rendelesNevCella") ||
+        fv == QLatin1String("osszegBetu") || fv == QLatin1String("oszlopSzelessegek") ||
+        fv == QLatin1String("keresoTalalat") || fv == QLatin1String("gorgoBillentyu") ||
+        fv == QLatin1String("logoHalvanyodas"))
         return;
     allapotTorles();
     m_mappa = std::make_unique<ProgramMappa>(QMap<int, QString>{{1, kapcsolat(db)}});
@@ -129,13 +131,19 @@ void TestRacsok::asztalSzin_data()
     QTest::addColumn<QString>("foglalt");
     QTest::addColumn<QString>("mostfizet");
     QTest::addColumn<QColor>("szin");
-    QTest::newRow("free") << false << "N" << "N" << ablakSzin;
-    QTest::newRow("occupied") << false << "I" << "N" << QColor(255, 128, 128);
-    QTest::newRow("pay now") << false << "N" << "I" << QColor(150, 200, 237);
-    QTest::newRow("occupied and pay now") << false << "I" << "I" << QColor(150, 200, 237);
-    QTest::newRow("selected, occupied") << true << "I" << "I" << QColor(0, 128, 192);
+    QTest::newRow("free") << false << "N"
+                          << "N" << ablakSzin;
+    QTest::newRow("occupied") << false << "I"
+                              << "N" << QColor(255, 128, 128);
+    QTest::newRow("pay now") << false << "N"
+                             << "I" << QColor(150, 200, 237);
+    QTest::newRow("occupied and pay now") << false << "I"
+                                          << "I" << QColor(150, 200, 237);
+    QTest::newRow("selected, occupied") << true << "I"
+                                        << "I" << QColor(0, 128, 192);
     QTest::newRow("NULL flags") << false << QString() << QString() << ablakSzin;
-    QTest::newRow("lower-case flag") << false << "i" << "N" << ablakSzin;
+    QTest::newRow("lower-case flag") << false << "i"
+                                     << "N" << ablakSzin;
 }
 
 void TestRacsok::asztalSzin()
@@ -154,10 +162,14 @@ void TestRacsok::rendelesNevCella_data()
     QTest::addColumn<QVariant>("rendelesazon");
     QTest::addColumn<QVariant>("sor");
     QTest::addColumn<int>("tipus");
-    QTest::newRow("item") << QVariant(12) << QVariant(QStringLiteral("a")) << int(RendelesNevCella::Tetel);
-    QTest::newRow("total") << QVariant(0) << QVariant(QStringLiteral("b")) << int(RendelesNevCella::Osszesen);
-    QTest::newRow("other kind") << QVariant(5) << QVariant(QStringLiteral("x")) << int(RendelesNevCella::Osszesen);
-    QTest::newRow("filler") << QVariant() << QVariant(QStringLiteral("c")) << int(RendelesNevCella::Ures);
+    QTest::newRow("item") << QVariant(12) << QVariant(QStringLiteral("a"))
+                          << int(RendelesNevCella::Tetel);
+    QTest::newRow("total") << QVariant(0) << QVariant(QStringLiteral("b"))
+                           << int(RendelesNevCella::Osszesen);
+    QTest::newRow("other kind") << QVariant(5) << QVariant(QStringLiteral("x"))
+                                << int(RendelesNevCella::Osszesen);
+    QTest::newRow("filler") << QVariant() << QVariant(QStringLiteral("c"))
+                            << int(RendelesNevCella::Ures);
 }
 
 void TestRacsok::rendelesNevCella()
@@ -209,8 +221,9 @@ void TestRacsok::keresoTalalat_data()
 {
     QTest::addColumn<QString>("szoveg");
     QTest::addColumn<int>("sor");
-    const QStringList nevek{QStringLiteral("Balogh Réka"), QStringLiteral("Kovács Anna"), QStringLiteral("Kovács Béla"),
-                            QStringLiteral("Őri Zsófia"), QStringLiteral("001 Vendég")};
+    const QStringList nevek{QStringLiteral("Balogh Réka"), QStringLiteral("Kovács Anna"),
+                            QStringLiteral("Kovács Béla"), QStringLiteral("Őri Zsófia"),
+                            QStringLiteral("001 Vendég")};
     QTest::newRow("lower case") << "kov" << 1;
     QTest::newRow("upper case") << "KOVÁCS B" << 2;
     QTest::newRow("accented lower case") << "őri" << 3;
@@ -223,8 +236,9 @@ void TestRacsok::keresoTalalat()
 {
     QFETCH(QString, szoveg);
     QFETCH(int, sor);
-    const QStringList nevek{QStringLiteral("Balogh Réka"), QStringLiteral("Kovács Anna"), QStringLiteral("Kovács Béla"),
-                            QStringLiteral("Őri Zsófia"), QStringLiteral("001 Vendég")};
+    const QStringList nevek{QStringLiteral("Balogh Réka"), QStringLiteral("Kovács Anna"),
+                            QStringLiteral("Kovács Béla"), QStringLiteral("Őri Zsófia"),
+                            QStringLiteral("001 Vendég")};
     QCOMPARE(KeresoTalalat(nevek, szoveg), sor);
     QCOMPARE(KeresoBetu(QStringLiteral("ö")), QStringLiteral("0"));
     QCOMPARE(KeresoBetu(QStringLiteral("o")), QStringLiteral("o"));
@@ -270,46 +284,59 @@ void TestRacsok::asztalLista()
     QVERIFY(!m_ablak->asztalRacs()->isColumnHidden(m->oszlop(QStringLiteral("osszar"))));
     const int kovacs = int(nevek.indexOf(QStringLiteral("Kovács Anna")));
     const QString osszeg = m->index(kovacs, m->oszlop(QStringLiteral("osszar"))).data().toString();
-    QCOMPARE(osszeg, SzamFormat(SqlSzam(QStringLiteral("SELECT osszar FROM vw_asztal WHERE asztal_nev='Kovács Anna';"), -1),
-                                QStringLiteral("### ### ##0")));
+    QCOMPARE(osszeg,
+             SzamFormat(SqlSzam(QStringLiteral(
+                                    "SELECT osszar FROM vw_asztal WHERE asztal_nev='Kovács Anna';"),
+                                -1),
+                        QStringLiteral("### ### ##0")));
     QVERIFY(IgenE(m->mezo(kovacs, QStringLiteral("foglalt"))));
-    QCOMPARE(m->headerData(m->oszlop(QStringLiteral("osszar")), Qt::Horizontal).toString(), QStringLiteral("Összesen"));
+    QCOMPARE(m->headerData(m->oszlop(QStringLiteral("osszar")), Qt::Horizontal).toString(),
+             QStringLiteral("Összesen"));
 }
 
 void TestRacsok::rendelesSorok()
 {
-    QVERIFY(m_ablak->asztalValaszt(SqlEgesz(QStringLiteral("SELECT asztal FROM asztal WHERE asztal_nev='Kovács Anna';"), 0)));
+    QVERIFY(m_ablak->asztalValaszt(
+        SqlEgesz(QStringLiteral("SELECT asztal FROM asztal WHERE asztal_nev='Kovács Anna';"), 0)));
     RendelesModell* r = m_ablak->rendelesModell();
     QVERIFY(r->rowCount() >= 3);
     QCOMPARE(Szoveg(r->mezo(0, QStringLiteral("sor"))), QStringLiteral("a"));
     const int utolso = r->rowCount() - 1;
     QCOMPARE(Szoveg(r->mezo(utolso, QStringLiteral("sor"))), QStringLiteral("b"));
-    QCOMPARE(RendelesNevTipus(r->mezo(utolso, QStringLiteral("rendelesazon")), r->mezo(utolso, QStringLiteral("sor"))),
+    QCOMPARE(RendelesNevTipus(r->mezo(utolso, QStringLiteral("rendelesazon")),
+                              r->mezo(utolso, QStringLiteral("sor"))),
              RendelesNevCella::Osszesen);
     QCOMPARE(RendelesOsszegBetu(QFont(), r->mezo(utolso, QStringLiteral("sor"))).pointSize(), 18);
     QCOMPARE(r->index(utolso, r->oszlop(QStringLiteral("osszar"))).data().toString(),
-             SzamFormat(SqlSzam(QStringLiteral("SELECT osszar FROM vw_asztal WHERE asztal_nev='Kovács Anna';"), -1),
+             SzamFormat(SqlSzam(QStringLiteral(
+                                    "SELECT osszar FROM vw_asztal WHERE asztal_nev='Kovács Anna';"),
+                                -1),
                         Beall.PenzFormatum));
     // Another service point's bill replaces it.
-    QVERIFY(m_ablak->asztalValaszt(SqlEgesz(QStringLiteral("SELECT asztal FROM vw_asztal WHERE foglalt='N' LIMIT 1;"), 0)));
+    QVERIFY(m_ablak->asztalValaszt(
+        SqlEgesz(QStringLiteral("SELECT asztal FROM vw_asztal WHERE foglalt='N' LIMIT 1;"), 0)));
     QCOMPARE(r->rowCount(), 0);
     QVERIFY(RendelesModell::sql(7).endsWith(QStringLiteral("\nWHERE (asztal=7)")));
 }
 
 void TestRacsok::egeszMennyiseg()
 {
-    const int asztal = SqlEgesz(QStringLiteral("SELECT asztal FROM vw_asztal WHERE foglalt='N' LIMIT 1;"), 0);
-    SQL_OK(QStringLiteral("INSERT INTO rendelma (datum, muszak, asztal, cikkazon, db, ar) VALUES (CURDATE(), 1, ") +
-           QString::number(asztal) + QStringLiteral(", 1, 1.6, 1000), (CURDATE(), 1, ") + QString::number(asztal) +
-           QStringLiteral(", 1, 2.5, 10);"));
+    const int asztal =
+        SqlEgesz(QStringLiteral("SELECT asztal FROM vw_asztal WHERE foglalt='N' LIMIT 1;"), 0);
+    SQL_OK(QStringLiteral("INSERT INTO rendelma (datum, muszak, asztal, cikkazon, db, ar) VALUES "
+                          "(CURDATE(), 1, ") +
+           QString::number(asztal) + QStringLiteral(", 1, 1.6, 1000), (CURDATE(), 1, ") +
+           QString::number(asztal) + QStringLiteral(", 1, 2.5, 10);"));
     QVERIFY(m_ablak->asztalValaszt(asztal));
     m_ablak->RendelesFrissit();
     RendelesModell* r = m_ablak->rendelesModell();
     const int dbOszlop = r->oszlop(QStringLiteral("db"));
     QCOMPARE(r->index(0, dbOszlop).data().toString(), QStringLiteral("2"));
     QCOMPARE(r->index(1, dbOszlop).data().toString(), QStringLiteral("2"));
-    QCOMPARE(r->index(0, r->oszlop(QStringLiteral("osszar"))).data().toString(), QStringLiteral("1 600"));
-    SQL_OK(QStringLiteral("DELETE FROM rendelma WHERE asztal=") + QString::number(asztal) + QStringLiteral(" AND fizetve='N';"));
+    QCOMPARE(r->index(0, r->oszlop(QStringLiteral("osszar"))).data().toString(),
+             QStringLiteral("1 600"));
+    SQL_OK(QStringLiteral("DELETE FROM rendelma WHERE asztal=") + QString::number(asztal) +
+           QStringLiteral(" AND fizetve='N';"));
 }
 
 void TestRacsok::keresoMezo()
@@ -319,11 +346,13 @@ void TestRacsok::keresoMezo()
     k->setFocus();
     k->lineEdit()->clear();
     QTest::keyClicks(k->lineEdit(), "kov");
-    QCOMPARE(m_ablak->asztalModell()->nev(m_ablak->asztalRacs()->currentIndex().row()), QStringLiteral("Kovács Anna"));
+    QCOMPARE(m_ablak->asztalModell()->nev(m_ablak->asztalRacs()->currentIndex().row()),
+             QStringLiteral("Kovács Anna"));
     QCOMPARE(m_ablak->eloOszlop()->asztal(), m_ablak->asztal());
     // No match keeps the selection.
     QTest::keyClicks(k->lineEdit(), "zz");
-    QCOMPARE(m_ablak->asztalModell()->nev(m_ablak->asztalRacs()->currentIndex().row()), QStringLiteral("Kovács Anna"));
+    QCOMPARE(m_ablak->asztalModell()->nev(m_ablak->asztalRacs()->currentIndex().row()),
+             QStringLiteral("Kovács Anna"));
     QTest::keyClick(k->lineEdit(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), m_ablak->asztalRacs());
     // The window's shortcuts work from the search box, also those the line
@@ -343,8 +372,10 @@ void TestRacsok::keresoOBetu()
     KeresoMezo* k = m_ablak->kereso();
     k->setFocus();
     k->lineEdit()->clear();
-    QTest::sendKeyEvent(QTest::Click, k->lineEdit(), Qt::Key_unknown, QStringLiteral("ö"), Qt::NoModifier);
-    QTest::sendKeyEvent(QTest::Click, k->lineEdit(), Qt::Key_unknown, QStringLiteral("á"), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, k->lineEdit(), Qt::Key_unknown, QStringLiteral("ö"),
+                        Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, k->lineEdit(), Qt::Key_unknown, QStringLiteral("á"),
+                        Qt::NoModifier);
     QCOMPARE(k->lineEdit()->text(), QStringLiteral("0á"));
 }
 
@@ -352,7 +383,8 @@ void TestRacsok::kovAblak()
 {
     m_ablak->asztalRacs()->setFocus();
     m_ablak->akcio(Parancs::KovAblak)->trigger();
-    QVERIFY(m_ablak->kereso()->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == m_ablak->kereso());
+    QVERIFY(m_ablak->kereso()->isAncestorOf(QApplication::focusWidget()) ||
+            QApplication::focusWidget() == m_ablak->kereso());
     m_ablak->akcio(Parancs::KovAblak)->trigger();
     QCOMPARE(QApplication::focusWidget(), m_ablak->rendelesRacs());
     m_ablak->akcio(Parancs::KovAblak)->trigger();
@@ -363,16 +395,17 @@ void TestRacsok::gorgoLeptet()
 {
     QTableView* r = m_ablak->asztalRacs();
     r->setFocus();
-    r->setCurrentIndex(r->model()->index(0, m_ablak->asztalModell()->oszlop(QStringLiteral("asztal_nev"))));
+    r->setCurrentIndex(
+        r->model()->index(0, m_ablak->asztalModell()->oszlop(QStringLiteral("asztal_nev"))));
     const QPoint hely = r->viewport()->rect().center();
-    QWheelEvent le(hely, r->viewport()->mapToGlobal(hely), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                   Qt::NoScrollPhase, false);
+    QWheelEvent le(hely, r->viewport()->mapToGlobal(hely), QPoint(), QPoint(0, -120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(r->viewport(), &le);
     QCOMPARE(r->currentIndex().row(), 1);
     QApplication::sendEvent(r->viewport(), &le);
     QCOMPARE(r->currentIndex().row(), 2);
-    QWheelEvent fel(hely, r->viewport()->mapToGlobal(hely), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                    Qt::NoScrollPhase, false);
+    QWheelEvent fel(hely, r->viewport()->mapToGlobal(hely), QPoint(), QPoint(0, 120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(r->viewport(), &fel);
     QCOMPARE(r->currentIndex().row(), 1);
     QCOMPARE(m_ablak->asztal(), m_ablak->asztalModell()->asztal(1));
@@ -395,16 +428,18 @@ void TestRacsok::betumeret()
 
 void TestRacsok::pgepPanel()
 {
-    const int asztal = SqlEgesz(QStringLiteral("SELECT asztal FROM asztal WHERE asztal_nev='Kovács Anna';"), 0);
+    const int asztal =
+        SqlEgesz(QStringLiteral("SELECT asztal FROM asztal WHERE asztal_nev='Kovács Anna';"), 0);
     QVERIFY(m_ablak->pgepPanel()->isHidden());
     m_ablak->PGepMutat(asztal);
     QVERIFY(!m_ablak->pgepPanel()->isHidden());
     PGepModell* p = m_ablak->pgepModell();
     QVERIFY(p->rowCount() >= 2);
-    QCOMPARE(Szoveg(p->mezo(p->rowCount() - 1, QStringLiteral("pgepgyujto"))), QStringLiteral("Össz:"));
+    QCOMPARE(Szoveg(p->mezo(p->rowCount() - 1, QStringLiteral("pgepgyujto"))),
+             QStringLiteral("Össz:"));
     QCOMPARE(p->index(p->rowCount() - 1, p->oszlop(QStringLiteral("osszar"))).data().toString(),
-             SzamFormat(SqlSzam(QStringLiteral("SELECT osszar FROM vw_asztal WHERE asztal=") + QString::number(asztal) +
-                                    QLatin1Char(';'),
+             SzamFormat(SqlSzam(QStringLiteral("SELECT osszar FROM vw_asztal WHERE asztal=") +
+                                    QString::number(asztal) + QLatin1Char(';'),
                                 -1),
                         QStringLiteral("### ### ##0")));
     // Moving to another service point hides it.
@@ -442,28 +477,33 @@ void TestRacsok::felugroMenuk()
     const QMenu* asztal = m_ablak->findChild<QMenu*>(QStringLiteral("AsztalMenu"));
     const QMenu* rendeles = m_ablak->findChild<QMenu*>(QStringLiteral("RendelesMenu"));
     QVERIFY(asztal && rendeles);
-    QCOMPARE(feliratok(asztal), (QStringList{QStringLiteral("Fizet"), QStringLiteral("Hitelre"), QStringLiteral("-"),
-                                             QStringLiteral("Másik fodrász"), QStringLiteral("-"), QStringLiteral("Kedv%!"),
-                                             QStringLiteral("Szervizdíj!")}));
-    QCOMPARE(feliratok(rendeles),
-             (QStringList{QStringLiteral("Új rendelés"), QStringLiteral("Töröl"), QStringLiteral("-"), QStringLiteral("Fizet"),
-                          QStringLiteral("Hitelre"), QStringLiteral("-"), QStringLiteral("Kedv%!"),
-                          QStringLiteral("Szervizdíj!")}));
+    QCOMPARE(feliratok(asztal),
+             (QStringList{QStringLiteral("Fizet"), QStringLiteral("Hitelre"), QStringLiteral("-"),
+                          QStringLiteral("Másik fodrász"), QStringLiteral("-"),
+                          QStringLiteral("Kedv%!"), QStringLiteral("Szervizdíj!")}));
+    QCOMPARE(
+        feliratok(rendeles),
+        (QStringList{QStringLiteral("Új rendelés"), QStringLiteral("Töröl"), QStringLiteral("-"),
+                     QStringLiteral("Fizet"), QStringLiteral("Hitelre"), QStringLiteral("-"),
+                     QStringLiteral("Kedv%!"), QStringLiteral("Szervizdíj!")}));
     QStringList nagy;
     for (const QAction* a : m_ablak->nagyEszkoztar()->actions())
         nagy << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(nagy, (QStringList{QStringLiteral("Új rendelés"), QStringLiteral("Töröl"), QStringLiteral("-"),
-                                QStringLiteral("Kedv%!"), QStringLiteral("Kedv.ebből"), QStringLiteral("Szervizdíj!"),
-                                QStringLiteral("-"), QStringLiteral("Bónuszba"), QStringLiteral("Bónuszból"),
-                                QStringLiteral("-"), QStringLiteral("Fizet"), QStringLiteral("Hitelre"), QStringLiteral("-"),
-                                QStringLiteral("Másik fodrász")}));
+    QCOMPARE(nagy, (QStringList{QStringLiteral("Új rendelés"), QStringLiteral("Töröl"),
+                                QStringLiteral("-"), QStringLiteral("Kedv%!"),
+                                QStringLiteral("Kedv.ebből"), QStringLiteral("Szervizdíj!"),
+                                QStringLiteral("-"), QStringLiteral("Bónuszba"),
+                                QStringLiteral("Bónuszból"), QStringLiteral("-"),
+                                QStringLiteral("Fizet"), QStringLiteral("Hitelre"),
+                                QStringLiteral("-"), QStringLiteral("Másik fodrász")}));
 }
 
 void TestRacsok::frissitesUgyanazonAsztalon()
 {
     QVERIFY(m_ablak->asztalValaszt(m_ablak->asztalModell()->asztal(3)));
     const int asztal = m_ablak->asztal();
-    SQL_OK(QStringLiteral("INSERT INTO rendelma (datum, muszak, asztal, cikkazon, db, ar) VALUES (CURDATE(), 1, ") +
+    SQL_OK(QStringLiteral("INSERT INTO rendelma (datum, muszak, asztal, cikkazon, db, ar) VALUES "
+                          "(CURDATE(), 1, ") +
            QString::number(asztal) + QStringLiteral(", 1, 1, 700);"));
     m_ablak->FoglaltFrissit();
     QCOMPARE(m_ablak->asztal(), asztal);
@@ -472,7 +512,8 @@ void TestRacsok::frissitesUgyanazonAsztalon()
     m_ablak->akcio(Parancs::Frissit)->trigger();
     QCOMPARE(m_ablak->asztal(), asztal);
     QVERIFY(m_ablak->rendelesModell()->rowCount() >= 3);
-    SQL_OK(QStringLiteral("DELETE FROM rendelma WHERE asztal=") + QString::number(asztal) + QStringLiteral(" AND fizetve='N';"));
+    SQL_OK(QStringLiteral("DELETE FROM rendelma WHERE asztal=") + QString::number(asztal) +
+           QStringLiteral(" AND fizetve='N';"));
     m_ablak->FoglaltFrissit();
 }
 
