@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 #include <stdexcept>
@@ -134,6 +135,12 @@ bool AblakKezelo::enterLepes(QWidget* w)
 {
     if (w->window() != m_ablak || !w->isEnabled())
         return false;
+    // Enter on a focused push button presses it, as on the Windows
+    // workstations, even when the button does not take the default role.
+    if (auto* gomb = qobject_cast<QPushButton*>(w)) {
+        gomb->click();
+        return true;
+    }
     const bool lep = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
                      qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
                      qobject_cast<QAbstractSpinBox*>(w);

@@ -40,6 +40,7 @@ private Q_SLOTS:
 
     void enterLep_data();
     void enterLep();
+    void enterGombotNyom();
     void enterLepNelkulAlapGomb();
     void enterRacsSzerkesztoben();
 
@@ -286,6 +287,30 @@ void TestSegedUI::enterLep()
     // Enter on the default button clicks it; elsewhere nothing is clicked.
     QCOMPARE(kattint.count(), w == a.gomb ? 1 : 0);
     QVERIFY(a.ablak.isVisible() || w == a.gomb);
+}
+
+void TestSegedUI::enterGombotNyom()
+{
+    // Enter on a focused button that is not the default one presses it.
+    QDialog d;
+    d.setObjectName(QStringLiteral("frm_Gombok"));
+    auto* e = new QLineEdit(&d);
+    auto* teszt = new QPushButton(QStringLiteral("Teszt"), &d);
+    auto* ok = new QPushButton(QStringLiteral("Rendben"), &d);
+    for (QPushButton* b : {teszt, ok})
+        b->setAutoDefault(false);
+    auto* l = new QVBoxLayout(&d);
+    l->addWidget(e);
+    l->addWidget(teszt);
+    l->addWidget(ok);
+    AblakBeallit(&d, false, true);
+    QSignalSpy tesztKatt(teszt, &QPushButton::clicked);
+    QSignalSpy okKatt(ok, &QPushButton::clicked);
+    QVERIFY(aktival(&d));
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
+    QCOMPARE(okKatt.count(), 1);
+    QCOMPARE(tesztKatt.count(), 0);
 }
 
 void TestSegedUI::enterLepNelkulAlapGomb()
