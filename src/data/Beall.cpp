@@ -12,58 +12,30 @@ TJog Jog;
 QDate AktNap;
 int AktMuszak = 0;
 
-namespace {
-
-bool logikai(const IniAllomany& ini, const char* sz, const char* k, bool alap)
-{
-    const QString s = ini.olvas(QLatin1String(sz), QLatin1String(k)).trimmed();
-    if (s.isEmpty())
-        return alap;
-    if (s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-        return false;
-    bool ok = false;
-    const int i = s.toInt(&ok);
-    return ok ? i != 0 : alap;
-}
-
-int egesz(const IniAllomany& ini, const char* sz, const char* k, int alap)
-{
-    bool ok = false;
-    const int i = ini.olvas(QLatin1String(sz), QLatin1String(k)).trimmed().toInt(&ok);
-    return ok ? i : alap;
-}
-
-double szam(const IniAllomany& ini, const char* sz, const char* k, double alap)
-{
-    QString s = ini.olvas(QLatin1String(sz), QLatin1String(k)).trimmed();
-    s.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double d = s.toDouble(&ok);
-    return ok ? d : alap;
-}
-
-} // namespace
-
 void BeallIniOlvas(TBeall& b)
 {
     const IniAllomany ini(IniFajl());
-    b.Peldany = egesz(ini, "Blokk", "Peldany", 1);
-    b.KonyhaBlokkFontSize = egesz(ini, "KonyhaBlokk", "KonyhaBlokkFontSize", 8);
-    b.KonyhaBlokk60FontSize = egesz(ini, "KonyhaBlokk", "KonyhaBlokk60FontSize", 6);
+    auto egesz = [&](const char* sz, const char* k, int alap) {
+        return ini.olvasEgesz(QLatin1String(sz), QLatin1String(k), alap);
+    };
+    auto logikai = [&](const char* sz, const char* k, bool alap) {
+        return ini.olvasLogikai(QLatin1String(sz), QLatin1String(k), alap);
+    };
+    b.Peldany = egesz("Blokk", "Peldany", 1);
+    b.KonyhaBlokkFontSize = egesz("KonyhaBlokk", "KonyhaBlokkFontSize", 8);
+    b.KonyhaBlokk60FontSize = egesz("KonyhaBlokk", "KonyhaBlokk60FontSize", 6);
     b.PenzFormatum = ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("PenzFormatum"),
                                QStringLiteral("### ### ##0"));
     b.DbFormatum = ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("DbFormatum"),
                              QStringLiteral("### ### ##0"));
-    b.IdoSzinkron = logikai(ini, "Alapertek", "IdoSzinkron", false);
-    b.TeljesKep = logikai(ini, "Alapertek", "TeljesKep", true);
-    b.SPrint = logikai(ini, "Alapertek", "SPrint", false);
-    b.mert = egesz(ini, "Alapertek", "mert", 0);
-    b.BetuMeret = egesz(ini, "Alapertek", "BetuMeret", 9);
+    b.IdoSzinkron = logikai("Alapertek", "IdoSzinkron", false);
+    b.TeljesKep = logikai("Alapertek", "TeljesKep", true);
+    b.SPrint = logikai("Alapertek", "SPrint", false);
+    b.mert = egesz("Alapertek", "mert", 0);
+    b.BetuMeret = egesz("Alapertek", "BetuMeret", 9);
     b.TulCim = ini.olvas(QStringLiteral("Tulajdonos"), QStringLiteral("TulCim"));
     b.TulTel = ini.olvas(QStringLiteral("Tulajdonos"), QStringLiteral("TulTel"));
-    b.Szorzo = szam(ini, "Valuta", "Szorzo", 250);
+    b.Szorzo = ini.olvasSzam(QStringLiteral("Valuta"), QStringLiteral("Szorzo"), 250);
 }
 
 void BeallIniIr(const TBeall& b)

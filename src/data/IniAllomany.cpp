@@ -104,6 +104,38 @@ QString IniAllomany::olvas(const QString& szakasz, const QString& kulcs, const Q
     return i < 0 ? alap : m_sorok.at(i).ertek;
 }
 
+int IniAllomany::olvasEgesz(const QString& szakasz, const QString& kulcs, int alap) const
+{
+    bool ok = false;
+    const int i = olvas(szakasz, kulcs).toInt(&ok);
+    return ok ? i : alap;
+}
+
+bool IniAllomany::olvasLogikai(const QString& szakasz, const QString& kulcs, bool alap) const
+{
+    const QString s = olvas(szakasz, kulcs);
+    if (s.isEmpty())
+        return alap;
+    if (s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const int i = s.toInt(&ok);
+    return ok ? i != 0 : alap;
+}
+
+double IniAllomany::olvasSzam(const QString& szakasz, const QString& kulcs, double alap) const
+{
+    QString s = olvas(szakasz, kulcs);
+    if (s.isEmpty())
+        return alap;
+    s.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double d = s.toDouble(&ok);
+    return ok ? d : alap;
+}
+
 void IniAllomany::ir(const QString& szakasz, const QString& kulcs, const QString& ertek)
 {
     Sor uj;

@@ -25,6 +25,12 @@ public:
 
     bool vanKulcs(const QString& szakasz, const QString& kulcs) const;
     QString olvas(const QString& szakasz, const QString& kulcs, const QString& alap = {}) const;
+    // Typed reads with a default for a missing or unreadable value. Booleans
+    // are written as 1 and 0 and any other integer reads as true ("true" and
+    // "false" are read too); numbers take either decimal mark.
+    int olvasEgesz(const QString& szakasz, const QString& kulcs, int alap) const;
+    bool olvasLogikai(const QString& szakasz, const QString& kulcs, bool alap) const;
+    double olvasSzam(const QString& szakasz, const QString& kulcs, double alap) const;
     void ir(const QString& szakasz, const QString& kulcs, const QString& ertek);
     void torol(const QString& szakasz, const QString& kulcs);
     QStringList kulcsok(const QString& szakasz) const;

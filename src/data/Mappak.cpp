@@ -98,38 +98,17 @@ void IniIr(const QString& szakasz, const QString& kulcs, const QString& ertek)
 
 int IniOlvasEgesz(const QString& szakasz, const QString& kulcs, int alap)
 {
-    bool ok = false;
-    const int i = IniOlvas(szakasz, kulcs).trimmed().toInt(&ok);
-    return ok ? i : alap;
+    return IniAllomany(IniFajl()).olvasEgesz(szakasz, kulcs, alap);
 }
 
 bool IniOlvasLogikai(const QString& szakasz, const QString& kulcs, bool alap)
 {
-    // The Windows profile routines store Booleans as 1 and 0 and read any
-    // integer other than 0 as true.
-    const QString s = IniOlvas(szakasz, kulcs).trimmed();
-    if (s.isEmpty())
-        return alap;
-    if (s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-        return false;
-    bool ok = false;
-    const int i = s.toInt(&ok);
-    return ok ? i != 0 : alap;
+    return IniAllomany(IniFajl()).olvasLogikai(szakasz, kulcs, alap);
 }
 
 double IniOlvasSzam(const QString& szakasz, const QString& kulcs, double alap)
 {
-    const QString s = IniOlvas(szakasz, kulcs).trimmed();
-    if (s.isEmpty())
-        return alap;
-    // Written with either decimal mark, depending on the workstation.
-    QString t = s;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double d = t.toDouble(&ok);
-    return ok ? d : alap;
+    return IniAllomany(IniFajl()).olvasSzam(szakasz, kulcs, alap);
 }
 
 void IniIrLogikai(const QString& szakasz, const QString& kulcs, bool ertek)
@@ -139,14 +118,9 @@ void IniIrLogikai(const QString& szakasz, const QString& kulcs, bool ertek)
 
 void HelyOlvas(const QString& szakasz, int& bal, int& fent)
 {
-    IniAllomany ini(IniFajl());
-    bool ok = false;
-    bal = ini.olvas(szakasz, QStringLiteral("Left")).toInt(&ok);
-    if (!ok)
-        bal = 10;
-    fent = ini.olvas(szakasz, QStringLiteral("Top")).toInt(&ok);
-    if (!ok)
-        fent = 10;
+    const IniAllomany ini(IniFajl());
+    bal = ini.olvasEgesz(szakasz, QStringLiteral("Left"), 10);
+    fent = ini.olvasEgesz(szakasz, QStringLiteral("Top"), 10);
 }
 
 void HelyIr(const QString& szakasz, int bal, int fent)
@@ -185,11 +159,9 @@ QRect MeretIllesztes(QRect r, int jobb, int lent)
 
 void MeretOlvas(const QString& szakasz, int& bal, int& fent, int& szeles, int& magas)
 {
-    IniAllomany ini(IniFajl());
+    const IniAllomany ini(IniFajl());
     auto szam = [&](const char* kulcs, int alap) {
-        bool ok = false;
-        const int i = ini.olvas(szakasz, QLatin1String(kulcs)).toInt(&ok);
-        return ok ? i : alap;
+        return ini.olvasEgesz(szakasz, QLatin1String(kulcs), alap);
     };
     bal = szam("Left", 10);
     fent = szam("Top", 10);

@@ -4,7 +4,11 @@
 
 #include <cmath>
 
-QString SqlEscape(const QVariant& ertek)
+namespace {
+
+// Backslashes doubled; CR and LF written as escapes (sorKent: a line break
+// of either kind as one \n).
+QString escape(const QVariant& ertek, bool sorKent)
 {
     if (!ertek.isValid() || ertek.isNull())
         return QString();
@@ -15,33 +19,26 @@ QString SqlEscape(const QVariant& ertek)
         if (c == QLatin1Char('\\'))
             ki.append(QLatin1String("\\\\"));
         else if (c == QLatin1Char('\r'))
-            ki.append(QLatin1String("\\r"));
-        else if (c == QLatin1Char('\n'))
-            ki.append(QLatin1String("\\n"));
-        else
+            ki.append(sorKent ? QLatin1String("\\n") : QLatin1String("\\r"));
+        else if (c == QLatin1Char('\n')) {
+            if (!sorKent)
+                ki.append(QLatin1String("\\n"));
+        } else
             ki.append(c);
     }
     return ki;
 }
 
+} // namespace
+
+QString SqlEscape(const QVariant& ertek)
+{
+    return escape(ertek, false);
+}
+
 QString SqlSorEscape(const QVariant& ertek)
 {
-    if (!ertek.isValid() || ertek.isNull())
-        return QString();
-    const QString s = Szoveg(ertek);
-    QString ki;
-    ki.reserve(s.size() + 8);
-    for (QChar c : s) {
-        if (c == QLatin1Char('\\'))
-            ki.append(QLatin1String("\\\\"));
-        else if (c == QLatin1Char('\r'))
-            ki.append(QLatin1String("\\n"));
-        else if (c == QLatin1Char('\n'))
-            continue;
-        else
-            ki.append(c);
-    }
-    return ki;
+    return escape(ertek, true);
 }
 
 QString SqlIdez(const QVariant& ertek)

@@ -8,7 +8,7 @@
 #include "Inp.h"
 #include "Inp2.h"
 #include "InpStr.h"
-#include "ModalSeged.h"
+#include "AblakSeged.h"
 #include "Radio.h"
 #include "SegedUI.h"
 #include "Uzenetek.h"

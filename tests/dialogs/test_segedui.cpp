@@ -5,7 +5,7 @@
 #include "Beall.h"
 #include "KiemeltOszlopDelegate.h"
 #include "Mappak.h"
-#include "ModalSeged.h"
+#include "AblakSeged.h"
 #include "SegedUI.h"
 
 #include <QCheckBox>

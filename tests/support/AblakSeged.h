@@ -1,6 +1,7 @@
 #pragma once
 
-// Driving modal windows in widget tests: steps that run on the dialog once
+// Driving modal windows in widget tests (header-only; the tests that include
+// it link Qt Widgets): steps that run on the dialog once
 // its own event loop has started (a dialog the steps leave open is cancelled
 // after a while, so a failed check cannot hang the test), typing any letter,
 // and window pictures for looking at the layout.
