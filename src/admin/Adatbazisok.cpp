@@ -217,10 +217,9 @@ Tfrm_Adatbazis::Tfrm_Adatbazis(bool szerkesztheto, bool valaszthato, QWidget* sz
     m_racs = new QTableView(this);
     m_racs->setObjectName(QStringLiteral("DBGrid1"));
     m_racs->setModel(m_model);
-    m_racs->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_racs->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_racs->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_racs->verticalHeader()->setDefaultSectionSize(m_racs->fontMetrics().height() + 6);
+    ListaRacsBeallit(m_racs);
+    // This list keeps the record indicator column.
+    m_racs->verticalHeader()->show();
     m_racs->verticalHeader()->setFixedWidth(20);
     m_racs->horizontalHeader()->setSectionsClickable(true);
     m_racs->horizontalHeader()->setHighlightSections(false);

@@ -121,25 +121,13 @@ Tfrm_Felhasznalo::Tfrm_Felhasznalo(QWidget* szulo) : QDialog(szulo)
     eszkoztar->addSeparator();
     eszkoztar->addAction(m_aBezar);
 
-    auto* fejlec = new QLabel(QStringLiteral("Felhasználók  "), this);
-    fejlec->setObjectName(QStringLiteral("pnlFejlec"));
-    QFont ff(QStringLiteral("Arial"));
-    ff.setPixelSize(15);
-    ff.setBold(true);
-    fejlec->setFont(ff);
-    fejlec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    fejlec->setFrameShape(QFrame::StyledPanel);
-    fejlec->setMinimumHeight(30);
+    QLabel* fejlec = CimPanel(QStringLiteral("Felhasználók  "), Qt::AlignRight, this);
 
     m_modell = new QSqlQueryModel(this);
     m_grid = new FelhasznaloRacs(this);
     m_grid->setObjectName(QStringLiteral("grdFelhasznalo"));
     m_grid->setModel(m_modell);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    ListaRacsBeallit(m_grid);
     m_grid->horizontalHeader()->setSectionsClickable(true);
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->setItemDelegate(new JelzoDelegate({2, 3, 4, 5, 6, 7}, 32, m_grid));

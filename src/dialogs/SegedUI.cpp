@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 
@@ -125,6 +126,29 @@ void FormForditas(QWidget* ablak)
         g->setTitle(Forditas(g->title()));
     for (QAction* a : ablak->findChildren<QAction*>())
         a->setText(Forditas(a->text()));
+}
+
+QLabel* CimPanel(const QString& cim, Qt::Alignment igazitas, QWidget* szulo)
+{
+    auto* panel = new QLabel(cim, szulo);
+    panel->setObjectName(QStringLiteral("pnlFejlec"));
+    QFont betu(QStringLiteral("Arial"));
+    betu.setPixelSize(15);
+    betu.setBold(true);
+    panel->setFont(betu);
+    panel->setAlignment(igazitas | Qt::AlignVCenter);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setMinimumHeight(30);
+    return panel;
+}
+
+void ListaRacsBeallit(QTableView* racs)
+{
+    racs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    racs->setSelectionBehavior(QAbstractItemView::SelectRows);
+    racs->setSelectionMode(QAbstractItemView::SingleSelection);
+    racs->verticalHeader()->hide();
+    racs->verticalHeader()->setDefaultSectionSize(racs->fontMetrics().height() + 6);
 }
 
 QSize AtlagKarakterSzelesseg(const QFontMetrics& fm)

@@ -7,6 +7,7 @@
 // and the small run-time input dialog.
 
 #include <QChar>
+#include <Qt>
 #include <QColor>
 #include <QSize>
 #include <QString>
@@ -14,6 +15,7 @@
 class QApplication;
 class QComboBox;
 class QFontMetrics;
+class QLabel;
 class QTableView;
 class QWidget;
 
@@ -49,6 +51,14 @@ void AblakBeallit(QWidget* ablak, bool meretezheto, bool enterLep = true);
 // installed when the view still has Qt's default delegate (a window with a
 // delegate of its own derives it from KiemeltOszlopDelegate). -1 marks none.
 void OszlopKiemel(QTableView* racs, int oszlop);
+
+// The title panel under a list window's tool bar: the title in bold
+// 15-pixel Arial on a framed panel, right-aligned (callers add the two
+// trailing spaces) or centred.
+QLabel* CimPanel(const QString& cim, Qt::Alignment igazitas, QWidget* szulo);
+// A read-only list grid: whole rows selected, one at a time, no row header,
+// rows a little higher than the text.
+void ListaRacsBeallit(QTableView* racs);
 
 // Fills a combo box from the first column of a query (NULL gives an empty
 // item), after the optional first item. A non-editable combo box (the

@@ -51,24 +51,13 @@ Tfrm_TorzsCikkszam::Tfrm_TorzsCikkszam(QWidget* szulo) : QDialog(szulo)
     setSizeGripEnabled(true);
     resize(640, 480);
 
-    auto* fejlec = new QLabel(QStringLiteral("Árlista"), this);
-    QFont ff(QStringLiteral("Arial"));
-    ff.setPixelSize(15);
-    ff.setBold(true);
-    fejlec->setFont(ff);
-    fejlec->setAlignment(Qt::AlignCenter);
-    fejlec->setFrameShape(QFrame::StyledPanel);
-    fejlec->setMinimumHeight(30);
+    QLabel* fejlec = CimPanel(QStringLiteral("Árlista"), Qt::AlignHCenter, this);
 
     m_modell = new ArlistaModell(this);
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("grdArlista"));
     m_grid->setModel(m_modell);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    ListaRacsBeallit(m_grid);
     m_grid->horizontalHeader()->setStretchLastSection(false);
 
     auto* elfogad = new QPushButton(QStringLiteral("Elfogad"), this);

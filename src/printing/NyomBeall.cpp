@@ -160,11 +160,7 @@ Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
     m_racs = new QTableView(this);
     m_racs->setObjectName(QStringLiteral("DBGrid1"));
     m_racs->setModel(m_modell);
-    m_racs->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_racs->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_racs->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_racs->verticalHeader()->hide();
-    m_racs->verticalHeader()->setDefaultSectionSize(m_racs->fontMetrics().height() + 6);
+    ListaRacsBeallit(m_racs);
     m_racs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_racs->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_racs, &QWidget::customContextMenuRequested, this, [this](const QPoint& hely) {
