@@ -4,6 +4,7 @@
 #include "DbHiba.h"
 #include "KozosDB.h"
 #include "Mentes.h"
+#include "Tranzakcio.h"
 
 #include <QDir>
 #include <QFile>
@@ -158,40 +159,30 @@ void SzkriptFuttat(const SqlSzkript& szkript, QSqlDatabase db,
             nezetek.append(q.value(0).toString().toLower());
     }
 
-    if (!db.transaction())
-        throw DbHiba::driverbol(db.lastError(), QStringLiteral("START TRANSACTION"));
+    // One transaction: a statement the server refuses rolls everything back.
+    Tranzakcio tranzakcio(db);
     const auto& utasitasok = szkript.utasitasok();
     const int darab = int(utasitasok.size());
-    try {
-        for (int k = 0; k < darab; ++k) {
-            const SqlSzkript::Utasitas& u = utasitasok.at(k);
-            bool csonkit = false;
-            const QString tabla = celTabla(u.szoveg, &csonkit);
-            if (!nezetek.contains(tabla.toLower())) {
-                // TRUNCATE would commit at once; DELETE stays inside the transaction.
-                const QString szoveg =
-                    csonkit ? QStringLiteral("DELETE FROM `") + tabla + QLatin1Char('`') : u.szoveg;
-                QSqlQuery q(db);
-                q.setForwardOnly(true);
-                if (!q.exec(szoveg)) {
-                    const DbHiba h = DbHiba::driverbol(q.lastError(), u.szoveg);
-                    throw DbHiba(h.uzenet() + QStringLiteral(" (") + QString::number(u.sor) +
-                                     QStringLiteral(". sor)\r\nA visszaállítás visszavonva, ") +
-                                     QStringLiteral("az adatbázis változatlan."),
-                                 u.szoveg, h.kod());
-                }
+    for (int k = 0; k < darab; ++k) {
+        const SqlSzkript::Utasitas& u = utasitasok.at(k);
+        bool csonkit = false;
+        const QString tabla = celTabla(u.szoveg, &csonkit);
+        if (!nezetek.contains(tabla.toLower())) {
+            // TRUNCATE would commit at once; DELETE stays inside the transaction.
+            const QString szoveg =
+                csonkit ? QStringLiteral("DELETE FROM `") + tabla + QLatin1Char('`') : u.szoveg;
+            QSqlQuery q(db);
+            q.setForwardOnly(true);
+            if (!q.exec(szoveg)) {
+                const DbHiba h = DbHiba::driverbol(q.lastError(), u.szoveg);
+                throw DbHiba(h.uzenet() + QStringLiteral(" (") + QString::number(u.sor) +
+                                 QStringLiteral(". sor)\r\nA visszaállítás visszavonva, ") +
+                                 QStringLiteral("az adatbázis változatlan."),
+                             u.szoveg, h.kod());
             }
-            if (haladas)
-                haladas(k + 1, darab);
         }
-    } catch (...) {
-        db.rollback();
-        throw;
-    }
-    if (!db.commit()) {
-        const DbHiba h = DbHiba::driverbol(db.lastError(), QStringLiteral("COMMIT"));
-        db.rollback();
-        throw h;
+        if (haladas)
+            haladas(k + 1, darab);
     }
 }
 
