@@ -5,6 +5,7 @@
 #include "Elojegyzes.h"
 #include "KozosDB.h"
 #include "Seged.h"
+#include "SegedUI.h"
 #include "Uzenetek.h"
 
 #include <QHeaderView>
@@ -30,10 +31,7 @@ EloOszlop::EloOszlop(QWidget* szulo) : QWidget(szulo)
     m_fejlec->setFrameShadow(QFrame::Raised);
     m_fejlec->setMinimumHeight(34);
     m_fejlec->setWordWrap(true);
-    QFont ff(QStringLiteral("Arial"));
-    ff.setPixelSize(15);
-    ff.setBold(true);
-    m_fejlec->setFont(ff);
+    m_fejlec->setFont(PixelBetu(QStringLiteral("Arial"), 15, true));
 
     m_eszkoztar = new QToolBar(this);
     m_eszkoztar->setToolButtonStyle(Qt::ToolButtonTextOnly);

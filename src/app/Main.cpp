@@ -15,6 +15,8 @@
 #include "RendelesDelegalt.h"
 #include "RendelesModell.h"
 
+#include "SegedUI.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -31,10 +33,7 @@ namespace
 
 QFont betu(const char* csalad, int pixel, bool felkover = false)
 {
-    QFont f(QString::fromLatin1(csalad));
-    f.setPixelSize(pixel);
-    f.setBold(felkover);
-    return f;
+    return PixelBetu(QString::fromLatin1(csalad), pixel, felkover);
 }
 
 // A read-only grid that selects whole rows, has no title row and draws its

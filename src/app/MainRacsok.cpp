@@ -16,6 +16,7 @@
 #include "RendelesDelegalt.h"
 #include "RendelesModell.h"
 #include "Seged.h"
+#include "SegedUI.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -28,10 +29,7 @@ namespace
 
 QFont betu(const char* csalad, int pixel, bool felkover = false)
 {
-    QFont f(QString::fromLatin1(csalad));
-    f.setPixelSize(pixel);
-    f.setBold(felkover);
-    return f;
+    return PixelBetu(QString::fromLatin1(csalad), pixel, felkover);
 }
 
 } // namespace

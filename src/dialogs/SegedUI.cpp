@@ -128,14 +128,19 @@ void FormForditas(QWidget* ablak)
         a->setText(Forditas(a->text()));
 }
 
+QFont PixelBetu(const QString& csalad, int pixel, bool felkover)
+{
+    QFont f(csalad);
+    f.setPixelSize(pixel);
+    f.setBold(felkover);
+    return f;
+}
+
 QLabel* CimPanel(const QString& cim, Qt::Alignment igazitas, QWidget* szulo)
 {
     auto* panel = new QLabel(cim, szulo);
     panel->setObjectName(QStringLiteral("pnlFejlec"));
-    QFont betu(QStringLiteral("Arial"));
-    betu.setPixelSize(15);
-    betu.setBold(true);
-    panel->setFont(betu);
+    panel->setFont(PixelBetu(QStringLiteral("Arial"), 15, true));
     panel->setAlignment(igazitas | Qt::AlignVCenter);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setMinimumHeight(30);

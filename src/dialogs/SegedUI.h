@@ -9,6 +9,7 @@
 #include <QChar>
 #include <Qt>
 #include <QColor>
+#include <QFont>
 #include <QSize>
 #include <QString>
 
@@ -51,6 +52,10 @@ void AblakBeallit(QWidget* ablak, bool meretezheto, bool enterLep = true);
 // installed when the view still has Qt's default delegate (a window with a
 // delegate of its own derives it from KiemeltOszlopDelegate). -1 marks none.
 void OszlopKiemel(QTableView* racs, int oszlop);
+
+// A font given in pixels, as the window layouts state their fonts
+// ("Segoe UI 27 px", "Arial 15 px bold").
+QFont PixelBetu(const QString& csalad, int pixel, bool felkover = false);
 
 // The title panel under a list window's tool bar: the title in bold
 // 15-pixel Arial on a framed panel, right-aligned (callers add the two
