@@ -6,6 +6,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
 export CCACHE_DIR=${CCACHE_DIR:-$here/.cache/ccache}
 export CCACHE_BASEDIR=$here
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 else

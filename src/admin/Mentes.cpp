@@ -11,11 +11,6 @@
 #include <quazipnewinfo.h>
 #include <zlib.h>
 
-ArchivHiba::ArchivHiba(const QString& uzenet)
-    : std::runtime_error(uzenet.toStdString()), m_uzenet(uzenet)
-{
-}
-
 QString MentesJavasoltNev(const QString& adatbazis, const QDateTime& ido)
 {
     return adatbazis + QLatin1Char('-') + ido.toString(QStringLiteral("yyyy-MM-dd-HH-mm-ss"));

@@ -5,6 +5,7 @@
 // into a ".zip" archive that holds one member: the archive's base name with
 // the extension ".sql".
 
+#include "Hiba.h"
 #include "Kapcsolat.h"
 
 #include <QDateTime>
@@ -13,14 +14,10 @@
 #include <stdexcept>
 
 // An archive that cannot be written or read.
-class ArchivHiba : public std::runtime_error
+class ArchivHiba : public Hiba
 {
 public:
-    explicit ArchivHiba(const QString& uzenet);
-    const QString& uzenet() const { return m_uzenet; }
-
-private:
-    QString m_uzenet;
+    using Hiba::Hiba;
 };
 
 // The proposed file name: database + "-" + "yyyy-mm-dd-hh-nn-ss".

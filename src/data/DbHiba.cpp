@@ -3,7 +3,7 @@
 #include <QSqlError>
 
 DbHiba::DbHiba(const QString& uzenet, const QString& utasitas, int kod)
-    : std::runtime_error(uzenet.toStdString()), m_uzenet(uzenet), m_utasitas(utasitas), m_kod(kod)
+    : Hiba(uzenet), m_utasitas(utasitas), m_kod(kod)
 {
 }
 

@@ -6,12 +6,13 @@
 // window turns it into the error box at its own boundary ("Hiba: " +
 // uzenet()).
 
+#include "Hiba.h"
+
 #include <QString>
-#include <stdexcept>
 
 class QSqlError;
 
-class DbHiba : public std::runtime_error
+class DbHiba : public Hiba
 {
 public:
     explicit DbHiba(const QString& uzenet, const QString& utasitas = {}, int kod = 0);
@@ -19,14 +20,12 @@ public:
     // driver has one) and its native error number.
     static DbHiba driverbol(const QSqlError& hiba, const QString& utasitas = {});
 
-    const QString& uzenet() const { return m_uzenet; }
     const QString& utasitas() const { return m_utasitas; }
     // The server's error number (1366 for a character the table cannot
     // hold, 1062 for a duplicate key), 0 when unknown.
     int kod() const { return m_kod; }
 
 private:
-    QString m_uzenet;
     QString m_utasitas;
     int m_kod;
 };

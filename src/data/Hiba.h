@@ -1,0 +1,23 @@
+#pragma once
+
+// The base of the program's error family: a database error (DbHiba), a file
+// or archive that cannot be read or written, a refused backup. Every error
+// carries a Hungarian message meant for the operator; a window shows any of
+// them at its boundary through one helper ("Hiba: " + uzenet()).
+
+#include <QString>
+#include <stdexcept>
+
+class Hiba : public std::runtime_error
+{
+public:
+    explicit Hiba(const QString& uzenet)
+        : std::runtime_error(uzenet.toStdString()), m_uzenet(uzenet)
+    {
+    }
+
+    const QString& uzenet() const { return m_uzenet; }
+
+private:
+    QString m_uzenet;
+};
