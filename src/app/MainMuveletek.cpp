@@ -44,7 +44,7 @@ void Tfrm_Main::kezelokBekot()
 {
     AkcioTar& t = *m_akciok;
 
-    listaNyomtat = [this](const QStringList& lista) { SzovegNyomtat(1, lista, false, this); };
+    listaNyomtat = [this](const QStringList& lista) { SzovegNyomtatMutat(1, lista, false, this); };
 
     // Grids and the search box.
     connect(m_asztalRacs->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
