@@ -19,6 +19,12 @@ RiportCelFv& cel()
     return c;
 }
 
+QStringList& tesztNyomtatok()
+{
+    static QStringList n;
+    return n;
+}
+
 QString fajlNev(const QString& cim)
 {
     QString n = cim.isEmpty() ? QStringLiteral("riport") : cim;
@@ -37,9 +43,18 @@ RiportCelFv RiportCel(RiportCelFv c)
     return regi;
 }
 
+void RiportNyomtatokBeallit(const QStringList& nevek)
+{
+    tesztNyomtatok() = nevek;
+}
+
 bool RiportNyomtatoVan(const QString& nev)
 {
-    return !nev.isEmpty() && QPrinterInfo::availablePrinterNames().contains(nev);
+    if (nev.isEmpty())
+        return false;
+    if (!tesztNyomtatok().isEmpty())
+        return tesztNyomtatok().contains(nev);
+    return QPrinterInfo::availablePrinterNames().contains(nev);
 }
 
 bool RiportNyomtat(const RDokumentum& doc, const QString& nyomtatoNev, QString* hiba)

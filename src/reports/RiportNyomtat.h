@@ -32,5 +32,8 @@ QPrintPreviewDialog* RiportElonezetAblak(const RDokumentum& doc, QWidget* szulo 
 // preview. The function receives the document, the printer name ("" for the
 // preview) and returns whether printing succeeded; an empty one restores
 // the printers.
+// Tests: the printers that count as installed instead of the system's; an
+// empty list restores the system's.
+void RiportNyomtatokBeallit(const QStringList& nevek);
 using RiportCelFv = std::function<bool(const RDokumentum&, const QString& nyomtato)>;
 RiportCelFv RiportCel(RiportCelFv cel);
