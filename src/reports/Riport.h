@@ -7,32 +7,40 @@
 //
 // Declaring a report (a wide layout and its narrow twin from one function):
 //
-//   RiportDef ForgCikk(bool keskeny)
+//   RiportDef ForgKat(bool keskeny)
 //   {
-//       RiportDef d(QStringLiteral("Forgalom tételenként"), keskeny);
-//       d.nev = QStringLiteral("qrForgCikk");
-//       d.forras.sql = {QStringLiteral("SELECT cikkszam_nev, SUM(db*ar) AS osszar"),
-//                       QStringLiteral("FROM rendeles"),
-//                       QStringLiteral("WHERE (fizetve='I') AND (torolve='N')"),
-//                       QStringLiteral("GROUP BY cikkszam_nev;")};
-//       // or: d.forras.eljaras = "sp_haszon"; d.forras.parameterek = {pd1, pd2};
-//       const int w = d.belsoSzeles();            // 710 wide, 480 narrow
+//       RiportDef d(QStringLiteral("Forgalom kategóriánként"), keskeny);
+//       d.nev = QStringLiteral("qrForgKat");
+//       d.forras.sql = {
+//           QStringLiteral("SELECT cikkat.cikkat_nev AS kategoria, cikkszam_nev,"),
+//           QStringLiteral(" SUM(rendeles.db*rendeles.ar) AS osszar"),
+//           QStringLiteral("FROM rendeles INNER JOIN ..."),
+//           QStringLiteral("WHERE (rendeles.fizetve='I') AND (rendeles.torolve='N')"),
+//           QStringLiteral("GROUP BY 1, 2 ORDER BY 1, 2;")};
+//       // or a procedure: d.forras.eljaras = "sp_haszon";
+//       //                 d.forras.parameterek = {pd1, pd2};
+//       const int w = d.belsoSzeles(); // 710 wide, 480 narrow
 //       d.lapFejlec = RSav(60, {RKeret(0, 0, w, 60),
-//                               RCimke(10, 10, w - 20, 40, d.cim).felkover().meret(11),
-//                               RMezo(0, 10, w - 10, 40, "datumstr").jobbra()});
-//       d.reszlet = RSav(40, {RMezo(0, 0, w - 200, 40, "cikkszam_nev"),
-//                             RMezo(w - 200, 0, 200, 40, "osszar", PenzKep).jobbra()});
-//       d.csoportok << RCsoport("kategoria",                   // group on a field
-//                               RSav(40, {RMezo(0, 0, w, 40, "kategoria").felkover()}),
-//                               RSav(40, {RKif(0, 0, w, 40, "SUM(osszar)", PenzKep).jobbra()}));
-//       d.osszesito = RSav(120, {RKif(0, 0, w, 40,
-//           "'Összesen: '+FORMATNUMERIC('### ### ##0',SUM(Qry.osszar))").jobbra().felkover(),
-//           RKif(0, 50, w, 30, "DATETIME").meret(6)});
+//                               RCimke(10, 10, w - 20, 40, d.cim).felkover()});
+//       // A group on a field, with its header and footer band:
+//       d.csoportok << RCsoport(
+//           "kategoria", RSav(40, {RMezo(0, 0, w, 40, "kategoria").felkover()}),
+//           RSav(40, {RKif(0, 0, w, 40, "SUM(osszar)", PenzKep).jobbra()}));
+//       d.reszlet = RSav(40, {
+//           RMezo(0, 0, w - 200, 40, "cikkszam_nev"),
+//           RMezo(w - 200, 0, 200, 40, "osszar", PenzKep).jobbra()});
+//       d.osszesito = RSav(80, {
+//           RKif(0, 0, w, 40, "'Összesen: '+"
+//                "FORMATNUMERIC('### ### ##0',SUM(Qry.osszar))").jobbra(),
+//           RKif(0, 40, w, 30, "DATETIME").meret(6)});
 //       return d;
 //   }
 //
-//   RDokumentum doc = RiportKeszit(ForgCikk(Beall.keskenyblokk), RAdatBetolt(...));
-//   RiportPdf(doc, "x.pdf");  or  RiportNyomtat(doc, profil.nyomtato_nev) / RiportElonezet(doc)
+// A member of the report family runs it with RiportFuttat (RiportKiad.h):
+// rows, layout, then the printer of profile 1 or the preview:
+//   RiportFuttat(ForgKat(Beall.keskenyblokk));
+// By hand: RDokumentum doc = RiportKeszit(ForgKat(false), rows); then
+// RiportPdf(doc, file), RiportNyomtat(doc, printer) or RiportElonezet(doc).
 //
 // Elements: RCimke (fixed text), RMezo (a field of the row, with an optional
 // display picture such as "### ### ##0", "### ### ##0.00", "#######0.00",

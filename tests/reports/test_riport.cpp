@@ -79,6 +79,26 @@ RiportDef hosszuDef(bool a4, bool lablec)
     return d;
 }
 
+// The declaration example at the top of Riport.h, as written there.
+RiportDef ForgKat(bool keskeny)
+{
+    RiportDef d(QStringLiteral("Forgalom kategóriánként"), keskeny);
+    d.nev = QStringLiteral("qrForgKat");
+    const int w = d.belsoSzeles(); // 710 wide, 480 narrow
+    d.lapFejlec = RSav(60, {RKeret(0, 0, w, 60), RCimke(10, 10, w - 20, 40, d.cim).felkover()});
+    // A group on a field, with its header and footer band:
+    d.csoportok << RCsoport("kategoria", RSav(40, {RMezo(0, 0, w, 40, "kategoria").felkover()}),
+                            RSav(40, {RKif(0, 0, w, 40, "SUM(osszar)", PenzKep).jobbra()}));
+    d.reszlet = RSav(40, {RMezo(0, 0, w - 200, 40, "cikkszam_nev"),
+                          RMezo(w - 200, 0, 200, 40, "osszar", PenzKep).jobbra()});
+    d.osszesito = RSav(80, {RKif(0, 0, w, 40,
+                                 "'Összesen: '+"
+                                 "FORMATNUMERIC('### ### ##0',SUM(Qry.osszar))")
+                                .jobbra(),
+                            RKif(0, 40, w, 30, "DATETIME").meret(6)});
+    return d;
+}
+
 } // namespace
 
 class TestRiport : public QObject
@@ -88,6 +108,7 @@ class TestRiport : public QObject
 private Q_SLOTS:
     void csoportokEsOsszegek();
     void csoportokBelsoTores();
+    void leirasPeldaja();
     void kepek_data();
     void kepek();
     void kifejezesek_data();
@@ -159,6 +180,21 @@ void TestRiport::csoportokBelsoTores()
                           QStringLiteral("napössz 7"), QStringLiteral("nap 2"), QStringLiteral("B"),
                           QStringLiteral("  8 futó 15"), QStringLiteral("össz 8 db 1"),
                           QStringLiteral("napössz 8"), QStringLiteral("mind 15 átlag 3.75 1-8")}));
+}
+
+void TestRiport::leirasPeldaja()
+{
+    for (bool keskeny : {false, true}) {
+        const RDokumentum doc = RiportKeszit(ForgKat(keskeny), forgalom());
+        const QStringList sz = doc.szovegek();
+        QCOMPARE(sz.mid(0, 8),
+                 (QStringList{QStringLiteral("Forgalom kategóriánként"), QStringLiteral("Festés"),
+                              QStringLiteral("Tőfestés"), QStringLiteral("8 000"),
+                              QStringLiteral("Melír"), QStringLiteral("12 500"),
+                              QStringLiteral("20 500"), QStringLiteral("Vágás")}));
+        QCOMPARE(sz.at(sz.size() - 2), QStringLiteral("Összesen: 25 000"));
+        QCOMPARE(doc.keres(QStringLiteral("20 500"))->hely.right(), (keskeny ? 520 : 750) - 20 - 1);
+    }
 }
 
 void TestRiport::kepek_data()
