@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QThread>
 
+#include <algorithm>
+
 QString BlokkOsszeallit(int asztal, int ugyfel, int rendeles, bool eroltet, QWidget* szulo)
 {
     if (eroltet || !Beall.csiliviliblokk) {

@@ -5,6 +5,8 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
+
 QList<KonyhaJegy> KonyhaJegyek(const QList<KonyhaSor>& sorok, const QString& tulajdonos,
                                const QString& asztalNev,
                                const std::function<bool(int, TNyomtato&)>& profil,
