@@ -101,7 +101,13 @@ void BlokkRiport(int n, int asztal, int rendeles, QWidget* szulo)
         a.logo = logo();
     RiportDef def = keskeny ? TqrNyomBlokk60(a) : TqrNyomBlokk(a);
     def.peldany = keskeny ? 1 : std::max(1, Beall.Peldany);
-    const RDokumentum doc = RiportKeszit(def, RAdatBetolt(NyomBlokkLekerdezes(asztal, rendeles)));
+    const QString sql = NyomBlokkLekerdezes(asztal, rendeles);
+    RAdat adat = RAdatBetolt(sql);
+    // A bill of a closed day is read from the history.
+    if (rendeles != -1 && adat.sorDarab() == 0)
+        adat = RAdatBetolt(QString(sql).replace(QStringLiteral("vw_nyomblokk"),
+                                                QStringLiteral("vw_nyomblokk_tortenet")));
+    const RDokumentum doc = RiportKeszit(def, adat);
 
     TNyomtato ny;
     NyomtatoBetolt(n, ny);

@@ -25,6 +25,7 @@ QString BlokkOsszeallit(int asztal, int ugyfel, int rendeles, bool eroltet,
 // `blokknyomtat` is off; the narrow layout with `keskenyblokk` (one copy),
 // else the wide one with the logo ("Logo.jpg", else "Logo.bmp", in the
 // program folder) and "Peldany" copies. An open bill (rendeles -1) carries
-// the number settling will give it. Without a usable printer the preview
+// the number settling will give it; a bill of a closed day is read from the
+// history. Without a usable printer the preview
 // opens. Throws DbHiba.
 void BlokkRiport(int n, int asztal, int rendeles, QWidget* szulo = nullptr);

@@ -408,6 +408,11 @@ void TestBlokkNyomtat::tortenetbolUjranyomtat()
     QVERIFY(ki.contains(QStringLiteral("Zoé asztal fogyasztása")));
     QVERIFY(ki.contains(QStringLiteral("\r\nVágás")));
     QVERIFY(ki.contains(QStringLiteral("3000\r\n")));
+    // The laid-out receipt too.
+    POS_OK(BlokkRiport(1, -1, szam));
+    QCOMPARE(m_riport.size(), 1);
+    QVERIFY(m_riport.at(0).doc.szovegek().contains(QStringLiteral("Vágás")));
+    QVERIFY(m_riport.at(0).doc.szovegek().contains(QStringLiteral("3 000")));
 }
 
 void TestBlokkNyomtat::hitelValutaval()
