@@ -184,10 +184,25 @@ END$$
 DELIMITER ;
 
 
+-- The number the next settled bill gets: one over the bill numbers of today
+-- (rendelma) and of the history (rendeles). sp_fizet numbers by it, and the
+-- receipt of a bill not yet settled shows it.
+DROP FUNCTION IF EXISTS fn_kovrendeles;
+DELIMITER $$
+CREATE FUNCTION fn_kovrendeles()
+RETURNS INT
+READS SQL DATA
+BEGIN
+  RETURN GREATEST((SELECT COALESCE(MAX(rendeles), 0) FROM rendelma),
+                  (SELECT COALESCE(MAX(rendeles), 0) FROM rendeles)) + 1;
+END$$
+DELIMITER ;
+
+
 -- Settles the open bill of a service point: its open, not voided lines get
 -- one new bill number and fizetve 'I'; voided lines take no part. The number
--- is the next one over the bill numbers of today (rendelma) and of the
--- history (rendeles), so bill numbers never repeat across days and the
+-- is fn_kovrendeles(), the next one over the bill numbers of today
+-- (rendelma) and of the history (rendeles), so bill numbers never repeat across days and the
 -- latest bill always has the largest number. The service point's occupied
 -- flag becomes pfoglalt ('N': left free).
 --
@@ -219,8 +234,7 @@ BEGIN
    WHERE asztal = pasztal AND fizetve = 'N' AND torolve = 'N'
      FOR UPDATE;
   IF vdarab > 0 THEN
-    SET vuj = GREATEST((SELECT COALESCE(MAX(rendeles), 0) FROM rendelma),
-                       (SELECT COALESCE(MAX(rendeles), 0) FROM rendeles)) + 1;
+    SET vuj = fn_kovrendeles();
     UPDATE rendelma SET rendeles = vuj, fizetve = 'I'
      WHERE asztal = pasztal AND fizetve = 'N' AND torolve = 'N';
   END IF;
