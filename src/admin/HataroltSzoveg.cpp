@@ -167,8 +167,11 @@ HataroltIro::HataroltIro(const QAbstractItemModel* modell, const HataroltBeallit
 QString HataroltIro::mezo(const QString& ertek) const
 {
     QString q = m_b.idezojel;
+    // The import splits at every ";", "|" and TAB: a value holding any of
+    // them is quoted whatever the chosen separator is.
     const bool kell = ertek.contains(m_b.hatarolo) || ertek.contains(QLatin1Char('"')) ||
-                      (!q.isEmpty() && ertek.contains(q)) ||
+                      ertek.contains(QLatin1Char(';')) || ertek.contains(QLatin1Char('|')) ||
+                      ertek.contains(QLatin1Char('\t')) || (!q.isEmpty() && ertek.contains(q)) ||
                       (!ertek.isEmpty() && (ertek.front().isSpace() || ertek.back().isSpace()));
     if (q.isEmpty() && kell)
         q = QStringLiteral("\"");

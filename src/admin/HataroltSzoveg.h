@@ -74,11 +74,11 @@ enum class OszlopFajta { Normal, Memo, Blob };
 // The export of a model's rows (Qt::EditRole values) as lines, without line
 // ends. The header line keeps its trailing separator; a value line loses it.
 // A value has its backslashes doubled and CR and LF written as "\r" and
-// "\n"; a value holding the separator, a quote character or surrounding
-// spaces is put in quotes even when no quote was chosen, its quotes doubled,
-// so that the line keeps its columns. fajtak gives the kind of every model
-// column (missing ones are Normal). folytat(row) is asked before each row;
-// false stops after the rows written so far.
+// "\n"; a value holding a separator (";", "|", TAB or the chosen one), a
+// quote character or surrounding spaces is put in quotes even when no quote
+// was chosen, its quotes doubled, so that the line keeps its columns. fajtak gives the kind of
+// every model column (missing ones are Normal). folytat(row) is asked before each row; false stops
+// after the rows written so far.
 class HataroltIro
 {
 public:

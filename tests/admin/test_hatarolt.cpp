@@ -7,15 +7,13 @@
 #include "CikkImport.h"
 #include "HataroltSzoveg.h"
 #include "XlsxIro.h"
+#include "XlsxOlvas.h"
 
 #include <QDir>
 #include <QRandomGenerator>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
-#include <quazip.h>
-#include <quazipfile.h>
 
 namespace
 {
@@ -56,61 +54,6 @@ QByteArray minta(const QString& nev)
     if (!f.open(QIODevice::ReadOnly))
         qFatal("missing sample %s", qPrintable(nev));
     return f.readAll();
-}
-
-// Cells of the first worksheet: reference -> text (numbers as written).
-QMap<QString, QString> xlsxCellak(const QString& fajl, QMap<QString, bool>* szamok = nullptr)
-{
-    QuaZip zip(fajl);
-    if (!zip.open(QuaZip::mdUnzip))
-        return {};
-    auto olvas = [&](const QString& nev) -> QByteArray {
-        if (!zip.setCurrentFile(nev))
-            return {};
-        QuaZipFile f(&zip);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return f.readAll();
-    };
-    QStringList kozos;
-    {
-        QXmlStreamReader x(olvas(QStringLiteral("xl/sharedStrings.xml")));
-        QString akt;
-        bool si = false;
-        while (!x.atEnd()) {
-            x.readNext();
-            if (x.isStartElement() && x.name() == QLatin1String("si")) {
-                si = true;
-                akt.clear();
-            } else if (si && x.isStartElement() && x.name() == QLatin1String("t")) {
-                akt += x.readElementText();
-            } else if (x.isEndElement() && x.name() == QLatin1String("si")) {
-                si = false;
-                kozos.append(akt);
-            }
-        }
-    }
-    QMap<QString, QString> ki;
-    QXmlStreamReader x(olvas(QStringLiteral("xl/worksheets/sheet1.xml")));
-    QString ref, tipus;
-    while (!x.atEnd()) {
-        x.readNext();
-        if (x.isStartElement() && x.name() == QLatin1String("c")) {
-            ref = x.attributes().value(QLatin1String("r")).toString();
-            tipus = x.attributes().value(QLatin1String("t")).toString();
-        } else if (x.isStartElement() && x.name() == QLatin1String("v")) {
-            const QString v = x.readElementText();
-            ki.insert(ref, tipus == QLatin1String("s") ? kozos.value(v.toInt()) : v);
-            if (szamok)
-                szamok->insert(ref, tipus.isEmpty() || tipus == QLatin1String("n"));
-        } else if (x.isStartElement() && x.name() == QLatin1String("t") &&
-                   tipus == QLatin1String("inlineStr")) {
-            ki.insert(ref, x.readElementText());
-            if (szamok)
-                szamok->insert(ref, false);
-        }
-    }
-    return ki;
 }
 
 } // namespace
