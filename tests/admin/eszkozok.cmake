@@ -3,3 +3,5 @@ vexlof_add_test(test_hatarolt SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_hatarolt.cp
   LIBS vexlof_eszkoz Qt6::Gui QuaZip::QuaZip)
 vexlof_add_test(test_cikkimport SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_cikkimport.cpp
   LIBS vexlof_eszkoz QuaZip::QuaZip DB)
+vexlof_add_test(test_sqlkonzol SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_sqlkonzol.cpp
+  LIBS vexlof_admin DB WIDGETS)
