@@ -49,16 +49,33 @@ void HttpLetolt(const QUrl& cim, const QString& fajl, int idokorlat,
     QObject::connect(valasz, &QNetworkReply::downloadProgress, &hurok,
                      [&](qint64 megvan, qint64 osszes) {
                          ora.start();
-                         if (haladas && !haladas(megvan, osszes)) {
+                         if (haladas && !megszakitva && !haladas(megvan, osszes)) {
                              megszakitva = true;
                              valasz->abort();
                          }
                      });
+    // A cancel is also noticed while the server sends nothing.
+    qint64 utolsoMegvan = 0, utolsoOsszes = -1;
+    QTimer figyelo;
+    figyelo.setInterval(200);
+    QObject::connect(valasz, &QNetworkReply::downloadProgress, &hurok,
+                     [&](qint64 megvan, qint64 osszes) {
+                         utolsoMegvan = megvan;
+                         utolsoOsszes = osszes;
+                     });
+    QObject::connect(&figyelo, &QTimer::timeout, &hurok, [&] {
+        if (haladas && !megszakitva && !haladas(utolsoMegvan, utolsoOsszes)) {
+            megszakitva = true;
+            valasz->abort();
+        }
+    });
+    figyelo.start();
     QObject::connect(valasz, &QNetworkReply::finished, &hurok, &QEventLoop::quit);
     ora.start();
     if (!valasz->isFinished())
         hurok.exec(QEventLoop::ExcludeUserInputEvents);
     ora.stop();
+    figyelo.stop();
 
     const QNetworkReply::NetworkError hibaKod = valasz->error();
     const QString hibaSzoveg = valasz->errorString();

@@ -27,4 +27,5 @@ target_link_libraries(vexlof_admin PUBLIC vexlof_eszkoz)
 target_sources(vexlof_admin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Hatarolt.h ${CMAKE_CURRENT_LIST_DIR}/Hatarolt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SQL.h ${CMAKE_CURRENT_LIST_DIR}/SQL.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CikktorzsFrissit.h ${CMAKE_CURRENT_LIST_DIR}/CikktorzsFrissit.cpp
 )

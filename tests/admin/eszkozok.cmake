@@ -5,3 +5,5 @@ vexlof_add_test(test_cikkimport SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_cikkimpor
   LIBS vexlof_eszkoz QuaZip::QuaZip DB)
 vexlof_add_test(test_sqlkonzol SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_sqlkonzol.cpp
   LIBS vexlof_admin DB WIDGETS)
+vexlof_add_test(test_cikktorzsfrissit SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_cikktorzsfrissit.cpp
+  LIBS vexlof_admin DB WIDGETS)
