@@ -55,6 +55,7 @@ Tfrm_CikktorzsFrissit::Tfrm_CikktorzsFrissit(QWidget* szulo) : QDialog(szulo)
 
     m_oszlopok = new QListWidget(this);
     m_oszlopok->setMinimumWidth(150);
+    m_oszlopok->setMaximumWidth(220);
 
     // "Betöltés"
     auto* betoltes = new QWidget(this);
@@ -142,7 +143,7 @@ Tfrm_CikktorzsFrissit::Tfrm_CikktorzsFrissit(QWidget* szulo) : QDialog(szulo)
     m_szerk->setMarginsFont(fix);
     m_szerk->setMarginType(0, QsciScintilla::NumberMargin);
     m_szerk->setMarginLineNumbers(0, true);
-    m_szerk->setMarginWidth(0, QStringLiteral("000000"));
+    m_szerk->setMarginWidth(0, QStringLiteral("00000"));
     m_szerk->setCaretLineVisible(true);
     m_szerk->setCaretLineBackgroundColor(QColor(255, 255, 217));
     m_szerk->setWrapMode(QsciScintilla::WrapNone);

@@ -134,6 +134,8 @@ Tfrm_SQL::Tfrm_SQL(QWidget* szulo) : QDialog(szulo), m_munka(new SqlMunka(this))
     m_racs->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_racs->addAction(aExport);
     m_racs->horizontalHeader()->setDefaultSectionSize(64);
+    m_racs->setWordWrap(false);
+    m_racs->verticalHeader()->setDefaultSectionSize(m_racs->fontMetrics().height() + 6);
 
     m_fulek = new QTabWidget(this);
     m_fulek->addTab(m_szerk, QStringLiteral("SQL"));

@@ -116,7 +116,9 @@ void TestSqlKonzol::lekerdezesEsMasolas()
     QVERIFY(aktival(&ablak));
     QVERIFY(!ablak.akcio("aMasol")->isEnabled());
     ablak.szerkeszto()->setText(
-        QStringLiteral("SELECT a, b, a * 1.5 AS c FROM konzol_t ORDER BY a;"));
+        QStringLiteral("-- két sor, ékezetes szöveggel\n"
+                       "SELECT a, b, a * 1.5 AS c FROM konzol_t ORDER BY a;"));
+    kepMent(&ablak, QStringLiteral("sql_szerkeszto"));
     QTest::keyClick(ablak.szerkeszto(), Qt::Key_F5);
     QTRY_VERIFY_WITH_TIMEOUT(ablak.eredmeny() != nullptr, 10000);
     QTRY_VERIFY(!ablak.fut());
@@ -125,6 +127,7 @@ void TestSqlKonzol::lekerdezesEsMasolas()
     QCOMPARE(ablak.eredmeny()->rowCount(), 2);
     QCOMPARE(ablak.racs()->columnWidth(1), 64);
     QCOMPARE(ablak.allapotSor()->text(), QStringLiteral("2: 1"));
+    kepMent(&ablak, QStringLiteral("sql_eredmeny"));
     ablak.racs()->setCurrentIndex(ablak.eredmeny()->index(1, 0));
     QCOMPARE(ablak.allapotSor()->text(), QStringLiteral("2: 2"));
     QVERIFY(ablak.akcio("aMasol")->isEnabled());
