@@ -156,7 +156,12 @@ QVariant CikkImport::atalakit(const CikkOszlop& o, const QString& nyers, bool id
         bool ok = minta.match(s).hasMatch();
         qlonglong v = 0;
         if (ok) {
-            QString egesz = s.section(QRegularExpression(QStringLiteral("[.,]")), 0, 0);
+            QString egesz = s;
+            for (qsizetype k = 0; k < egesz.size(); ++k)
+                if (egesz.at(k) == QLatin1Char('.') || egesz.at(k) == QLatin1Char(',')) {
+                    egesz.truncate(k);
+                    break;
+                }
             if (egesz.startsWith(QLatin1Char('+')))
                 egesz.remove(0, 1);
             v = egesz.toLongLong(&ok);
@@ -375,6 +380,25 @@ ImportEredmeny CikkImport::vegrehajt(const ImportTerv& terv, bool csakUj,
         ujSorok.clear();
     };
 
+    // Updates are written in blocks as well: rows that set the same columns
+    // go into one "INSERT ... ON DUPLICATE KEY UPDATE" keyed by cikkazon
+    // (every row exists and is locked, so each one is an update).
+    QHash<QString, QStringList> frissites;
+    auto frissitKiir = [&](const QString& oszlopok) {
+        QStringList& sorok = frissites[oszlopok];
+        if (sorok.isEmpty())
+            return;
+        QStringList set;
+        for (const QString& o : oszlopok.split(u','))
+            set.append(o + QStringLiteral("=VALUES(") + o + QLatin1Char(')'));
+        SqlFuttat(QStringLiteral("INSERT INTO cikkszam (cikkazon,") + oszlopok +
+                      QStringLiteral(") VALUES ") + sorok.join(u',') +
+                      QStringLiteral(" ON DUPLICATE KEY UPDATE ") + set.join(u',') +
+                      QLatin1Char(';'),
+                  m_db);
+        sorok.clear();
+    };
+
     const int n = int(terv.tetelek.size());
     for (int i = 0; i < n; ++i) {
         const ImportTetel& t = terv.tetelek.at(i);
@@ -382,15 +406,19 @@ ImportEredmeny CikkImport::vegrehajt(const ImportTerv& terv, bool csakUj,
         if (it != letezo.cend()) {
             if (!csakUj) {
                 ++e.frissitett;
-                QStringList set;
+                QStringList oszl, ert{QString::number(*it)};
                 for (const auto& [o, v] : t.ertekek)
-                    if (o != QLatin1String("cikkszam"))
-                        set.append(o + QLatin1Char('=') + sqlErtek(v));
-                if (!set.isEmpty())
-                    SqlFuttat(QStringLiteral("UPDATE cikkszam SET ") + set.join(u',') +
-                                  QStringLiteral(" WHERE cikkazon=") + QString::number(*it) +
-                                  QLatin1Char(';'),
-                              m_db);
+                    if (o != QLatin1String("cikkszam")) {
+                        oszl.append(o);
+                        ert.append(sqlErtek(v));
+                    }
+                if (!oszl.isEmpty()) {
+                    const QString kulcs = oszl.join(u',');
+                    QStringList& sorok = frissites[kulcs];
+                    sorok.append(QLatin1Char('(') + ert.join(u',') + QLatin1Char(')'));
+                    if (sorok.size() >= csomag)
+                        frissitKiir(kulcs);
+                }
             }
         } else {
             const int azon = kovetkezo++;
@@ -418,5 +446,7 @@ ImportEredmeny CikkImport::vegrehajt(const ImportTerv& terv, bool csakUj,
             throw Hiba(QStringLiteral("Az importálás megszakítva, az adatbázis nem változott."));
     }
     kiir();
+    for (const QString& kulcs : frissites.keys())
+        frissitKiir(kulcs);
     return e;
 }
