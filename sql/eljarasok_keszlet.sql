@@ -360,7 +360,7 @@ DELIMITER ;
 
 
 -- Copies a sale item under a new code: the new item gets the next
--- `cikkazon` (which the program finds as MAX(cikkazon)), every field of the
+-- `cikkazon` (returned as the result `cikkazon`), every field of the
 -- source with the given code, and the source's recipe. The copy is live even
 -- when the source was deleted. The code is stored as given; it may equal
 -- another item's code (the copy dialog offers the source's own code).
@@ -411,5 +411,6 @@ BEGIN
   INSERT INTO cikkgyujto (cikkazon, gyujto, db)
     SELECT vuj, gyujto, db FROM cikkgyujto WHERE cikkazon = pcikkazon;
   COMMIT;
+  SELECT vuj AS cikkazon;
 END$$
 DELIMITER ;

@@ -14,7 +14,11 @@
 #include "RendelesModell.h"
 #include "Sugo.h"
 #include "SzovegNyomtat.h"
+#include "TorzsAsztal.h"
 #include "TorzsCikkszam.h"
+#include "TorzsGyujto.h"
+#include "TorzsTablak.h"
+#include "TorzsUgyfel.h"
 #include "Uzenetek.h"
 
 #include <QItemSelectionModel>
@@ -82,6 +86,21 @@ void Tfrm_Main::kezelokBekot()
     t.kezelo(P::Bonuszba, [this] { Bonuszba(); });
     t.kezelo(P::Bonuszbol, [this] { Bonuszbol(); });
     t.kezelo(P::AsztalAtul, [this] { MasikFodrasz(); });
+
+    // Master data.
+    t.kezelo(P::TorzsArlista, [this] { ArlistaValaszt(-1, false, this); });
+    t.kezelo(P::Cikkat, [this] { CikkatValaszt(-1, false, this); });
+    t.kezelo(P::Besorolas, [this] { BesorolasValaszt(-1, false, this); });
+    t.kezelo(P::TorzsGyujto, [this] { GyujtoValaszt(-1, false, this); });
+    t.kezelo(P::TorzsMert, [this] { MertValaszt(-1, false, this); });
+    t.kezelo(P::TorzsKat, [this] { KategoriaValaszt(-1, false, this); });
+    t.kezelo(P::TorzsStorno, [this] { StornoValaszt(-1, false, this); });
+    t.kezelo(P::TorzsUgyfel, [this] { UgyfelValaszt(-1, false, false, this); });
+    t.kezelo(P::TorzsAsztal, [this] {
+        AsztalValaszt(-1, false, this);
+        // Names, price categories and button places may have changed.
+        Frissites();
+    });
 
     // Administration.
     t.kezelo(P::TorzsFelh, [this] { Felhasznalok(this); });
