@@ -42,12 +42,13 @@ QString EloUjSql(int asztal, const QDate& nap, int ora, int felorak, const QStri
 int EloMent(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg,
             const QString& nev)
 {
-    // The new rows are found as the largest key; a call that stored nothing
-    // must not report someone else's booking as the new one.
-    const int elotte = KovetkezoAzon(QStringLiteral("elojegyzes")) - 1;
-    SqlFuttat(EloUjSql(asztal, nap, ora, felorak, szoveg, nev));
-    const int utana = KovetkezoAzon(QStringLiteral("elojegyzes")) - 1;
-    return utana > elotte ? utana : -1;
+    // The procedure answers with the key of the booking's last row; the
+    // largest key could be another workstation's booking of the same moment.
+    QSqlQuery q = SqlNyit(EloUjSql(asztal, nap, ora, felorak, szoveg, nev));
+    if (!q.next() || q.value(0).isNull())
+        return -1;
+    const int kulcs = q.value(0).toInt();
+    return kulcs > 0 ? kulcs : -1;
 }
 
 Tfrm_Elojegyzes::Tfrm_Elojegyzes(QWidget* szulo) : QDialog(szulo)

@@ -20,7 +20,7 @@ QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db)
     q.setForwardOnly(true);
     if (!q.exec(sql)) {
         const DbHiba hiba = DbHiba::driverbol(q.lastError(), sql);
-        Tranzakcio::utasitasHiba(db, hiba.kod());
+        Tranzakcio::utasitasHiba(db, hiba.kod(), sql);
         throw hiba;
     }
     return q;

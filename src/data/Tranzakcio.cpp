@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QRandomGenerator>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QThread>
 #include <exception>
 
@@ -27,6 +28,20 @@ QHash<QString, Allapot>& allapotok()
     static QHash<QString, Allapot> m;
     return m;
 }
+
+// Runs one of the guard's own statements; the driver's error when it fails.
+bool utasitas(const QSqlDatabase& db, const QString& sql, DbHiba* hiba = nullptr)
+{
+    QSqlQuery q(db);
+    if (q.exec(sql))
+        return true;
+    if (hiba)
+        *hiba = DbHiba::driverbol(q.lastError(), sql);
+    return false;
+}
+
+const QString KEZD = QStringLiteral("SET autocommit = 0;");
+const QString VEGE = QStringLiteral("SET autocommit = 1;");
 
 // Ends the outermost guard's hold on the connection: the client may restore
 // a lost connection again, and one lost inside the transaction is restored
@@ -59,9 +74,12 @@ Tranzakcio::Tranzakcio(QSqlDatabase db) : m_db(db), m_kivetelek(std::uncaught_ex
         if (a.ujrakapcsolodik)
             Kapcsolat::ellenoriz(m_db);
         Kapcsolat::automatikusUjrakapcsolodas(m_db, false);
-        if (!m_db.transaction()) {
-            const DbHiba hiba =
-                DbHiba::driverbol(m_db.lastError(), QStringLiteral("START TRANSACTION"));
+        // autocommit off rather than START TRANSACTION: after anything that
+        // ends the transaction early the next statement still does not
+        // commit by itself, and the procedures see @@autocommit = 0 and join
+        // this transaction instead of opening (and committing) their own.
+        DbHiba hiba{QString()};
+        if (!utasitas(m_db, KEZD, &hiba)) {
             lezar(m_db, a, true);
             throw hiba;
         }
@@ -79,15 +97,19 @@ Tranzakcio::~Tranzakcio() noexcept(false)
             a.csakVisszavonas = true;
         return;
     }
+    const auto visszavon = [this] {
+        const bool ok = utasitas(m_db, QStringLiteral("ROLLBACK;"));
+        return utasitas(m_db, VEGE) && ok;
+    };
     if (kivetellel) {
-        const bool ok = m_db.rollback();
+        const bool ok = visszavon();
         lezar(m_db, a, !ok || a.megszakadt);
         return;
     }
     if (a.csakVisszavonas) {
         const bool megszakadt = a.megszakadt;
         const int kod = a.megszakadtKod;
-        const bool ok = m_db.rollback();
+        const bool ok = visszavon();
         lezar(m_db, a, !ok || megszakadt);
         throw DbHiba(megszakadt
                          ? QStringLiteral("A tranzakció megszakadt, semmi sem került mentésre.")
@@ -95,13 +117,13 @@ Tranzakcio::~Tranzakcio() noexcept(false)
                                           "került mentésre."),
                      QStringLiteral("ROLLBACK"), kod);
     }
-    if (!m_db.commit()) {
-        const DbHiba hiba = DbHiba::driverbol(m_db.lastError(), QStringLiteral("COMMIT"));
-        m_db.rollback();
+    DbHiba hiba{QString()};
+    if (!utasitas(m_db, QStringLiteral("COMMIT;"), &hiba)) {
+        visszavon();
         lezar(m_db, a, true);
         throw hiba;
     }
-    lezar(m_db, a, false);
+    lezar(m_db, a, !utasitas(m_db, VEGE));
 }
 
 bool Tranzakcio::nyitott(const QSqlDatabase& db)
@@ -110,11 +132,15 @@ bool Tranzakcio::nyitott(const QSqlDatabase& db)
     return it != allapotok().constEnd() && it->melyseg > 0;
 }
 
-void Tranzakcio::utasitasHiba(const QSqlDatabase& db, int kod)
+void Tranzakcio::utasitasHiba(const QSqlDatabase& db, int kod, const QString& utasitas)
 {
     const auto it = allapotok().find(db.connectionName());
     if (it == allapotok().end() || it->melyseg == 0)
         return;
+    // A failed statement is undone by the server on its own; a procedure
+    // that failed half-way may leave its first steps in the transaction.
+    if (utasitas.trimmed().startsWith(QLatin1String("CALL"), Qt::CaseInsensitive))
+        it->csakVisszavonas = true;
     if (kod == 1213 || Kapcsolat::kapcsolatVesztes(kod)) {
         it->csakVisszavonas = true;
         if (!it->megszakadt) {

@@ -19,11 +19,15 @@
 //   even when an outer scope catches the exception and goes on: the outermost
 //   guard then rolls everything back and raises DbHiba instead of committing
 //   a part of the change.
+// - The guard works with autocommit off ("SET autocommit = 0" at the start,
+//   "COMMIT" and "SET autocommit = 1" at the end): whatever ends the
+//   transaction early, later statements of the guard still wait for its end.
 // - An error that ends the transaction on the server (a deadlock, 1213, or a
 //   lost connection) raised by a routine of KozosDB inside the guard marks it
 //   rollback-only as well, and every further KozosDB statement inside the
-//   guard is refused: after such an error the server would run them one by one
-//   outside any transaction.
+//   guard is refused. A failed CALL marks it too: the procedure may have
+//   done a part of its work. A failed single statement does not (the server
+//   undoes just that statement), so code may catch it and go on.
 // - A failing COMMIT raises DbHiba (with the server's error number); the
 //   change is rolled back as far as the server still holds it.
 // - An exception leaving the outermost guard rolls the transaction back and
@@ -31,9 +35,10 @@
 // - After the outermost guard ends, a connection that was lost inside it is
 //   restored at once, so the program works on between transactions.
 //
-// Stored procedures that open transactions of their own (START TRANSACTION
-// in their body) commit whatever the guard holds; the procedures of this
-// database join an open guard instead (see the procedure scripts).
+// A stored procedure that opened a transaction of its own (START TRANSACTION
+// in its body) would commit whatever the guard holds; the procedures of this
+// database open one only while @@autocommit is 1 and otherwise join the
+// caller's transaction (see the procedure scripts).
 //
 // Statements that bypass KozosDB (a QSqlQuery of a model) still run inside
 // the transaction, but their errors do not mark it; let such an error leave
@@ -61,8 +66,9 @@ public:
     // Whether a guard is open on the connection.
     static bool nyitott(const QSqlDatabase& db = Kapcsolat::fo());
     // For the routines of KozosDB: an error of a statement on the connection
-    // (a deadlock or a lost connection ends the open transaction).
-    static void utasitasHiba(const QSqlDatabase& db, int kod);
+    // (a deadlock or a lost connection ends the open transaction; a failed
+    // procedure call may leave a part of its work in it).
+    static void utasitasHiba(const QSqlDatabase& db, int kod, const QString& utasitas);
     // For the routines of KozosDB: throws DbHiba when the open transaction
     // was ended on the server and statements would run outside it.
     static void futtathato(const QSqlDatabase& db, const QString& utasitas);

@@ -86,6 +86,9 @@ private Q_SLOTS:
     void tranzakciokKoztUjrakapcsolodik();
     void ujrakapcsolodasNelkul();
     void holtpontUtanFolytatasTiltott();
+    void eljarasokCsatlakoznak();
+    void eljarasHibajaElkapva();
+    void ketFizetesEgyszerre();
     void ismetlesSzabalya_data();
     void ismetlesSzabalya();
     void ismetlesNyitottTranzakcioban();
@@ -238,7 +241,7 @@ void TestTranzakcio::holtpontUtanFolytatasTiltott()
     try {
         Tranzakcio t;
         beszur(1);
-        Tranzakcio::utasitasHiba(Kapcsolat::fo(), 1213);
+        Tranzakcio::utasitasHiba(Kapcsolat::fo(), 1213, QStringLiteral("UPDATE"));
         QVERIFY_THROWS_EXCEPTION(DbHiba, beszur(2));
     } catch (const DbHiba& h) {
         kivetel = true;
@@ -246,6 +249,138 @@ void TestTranzakcio::holtpontUtanFolytatasTiltott()
     }
     QVERIFY(kivetel);
     QCOMPARE(sorok(), 0);
+}
+
+namespace
+{
+
+// A bill of two lines on service point 1 in the open shift.
+void szamlaElokeszit()
+{
+    SqlFuttat(QStringLiteral("DELETE FROM rendelma;"));
+    SqlFuttat(QStringLiteral("DELETE FROM cassa;"));
+    SqlFuttat(QStringLiteral("DELETE FROM asztal;"));
+    SqlFuttat(QStringLiteral("DELETE FROM naplezar;"));
+    SqlFuttat(QStringLiteral("INSERT INTO asztal (asztal, asztal_nev) VALUES (1, 'Kovács Anna');"));
+    SqlFuttat(
+        QStringLiteral("INSERT INTO naplezar (nap, muszak, lezarva) VALUES (CURDATE(), 1, 'N');"));
+    SqlFuttat(QStringLiteral("CALL sp_rendelsor(1, 0, 1, 1500, 2, '');"));
+}
+
+// Settling in cash as one unit: stock, bill, cash-desk entry.
+void elad(const QString& penztarSzoveg)
+{
+    Tranzakcio t;
+    SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);"));
+    QSqlQuery q = SqlNyit(QStringLiteral("CALL sp_fizet(1, 'N');"));
+    QVERIFY(q.next());
+    q = QSqlQuery();
+    SqlFuttat(QStringLiteral("CALL sp_cassaad('F', 1, 3000, ") + SqlIdez(penztarSzoveg) +
+              QStringLiteral(");"));
+}
+
+QString allas()
+{
+    return SqlSzoveg(
+        QStringLiteral("SELECT CONCAT((SELECT COUNT(*) FROM rendelma WHERE fizetve = 'N'), "
+                       "' nyitott, ', (SELECT COUNT(*) FROM cassa), ' pénztár');"),
+        QString(), masik());
+}
+
+} // namespace
+
+void TestTranzakcio::eljarasokCsatlakoznak()
+{
+    // The procedures join the guard's transaction instead of committing it:
+    // a sale whose last step fails leaves nothing behind.
+    try {
+        szamlaElokeszit();
+    } catch (const DbHiba& h) {
+        QFAIL(qPrintable(h.uzenet()));
+    }
+    QVERIFY_THROWS_EXCEPTION(DbHiba, elad(QStringLiteral("Ár 5 €"))); // refused: not latin2
+    QCOMPARE(allas(), QStringLiteral("1 nyitott, 0 pénztár"));
+    elad(QStringLiteral("A: Kovács Anna - R: 1"));
+    QCOMPARE(allas(), QStringLiteral("0 nyitott, 1 pénztár"));
+    // Outside a guard a procedure still commits its own work.
+    SQL_OK(QStringLiteral("CALL sp_cassaad('B', -1, 500, 'Betét');"));
+    QCOMPARE(allas(), QStringLiteral("0 nyitott, 2 pénztár"));
+}
+
+void TestTranzakcio::eljarasHibajaElkapva()
+{
+    // A procedure that fails half-way may leave its first steps in the
+    // transaction: catching its error does not let the rest commit.
+    try {
+        szamlaElokeszit();
+    } catch (const DbHiba& h) {
+        QFAIL(qPrintable(h.uzenet()));
+    }
+    bool kivetel = false;
+    try {
+        Tranzakcio t;
+        SqlFuttat(QStringLiteral("CALL sp_keszletkonyvel(1);"));
+        try {
+            SqlFuttat(QStringLiteral("CALL sp_cassaad('F', 1, 3000, 'Ár 5 €');"));
+        } catch (const DbHiba&) {
+        }
+        SqlNyit(QStringLiteral("CALL sp_fizet(1, 'N');"));
+    } catch (const DbHiba&) {
+        kivetel = true;
+    }
+    QVERIFY(kivetel);
+    QCOMPARE(allas(), QStringLiteral("1 nyitott, 0 pénztár"));
+    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendelma WHERE konyvelve = 'I';"), -1,
+                      masik()),
+             0);
+}
+
+void TestTranzakcio::ketFizetesEgyszerre()
+{
+    // Two workstations settle two bills at the same moment: the second one
+    // waits for the first one's number instead of taking the same. Ours is
+    // point 3, the other's point 1; the open bill of point 2 between them
+    // keeps the two from meeting on the locks of their own lines.
+    try {
+        szamlaElokeszit();
+        SqlFuttat(QStringLiteral("INSERT INTO asztal (asztal, asztal_nev) VALUES (2, 'Szabó Éva'), "
+                                 "(3, 'Tóth Béla');"));
+        SqlFuttat(QStringLiteral("CALL sp_rendelsor(2, 0, 1, 900, 1, '');"));
+        SqlFuttat(QStringLiteral("CALL sp_rendelsor(3, 0, 1, 700, 1, '');"));
+    } catch (const DbHiba& h) {
+        QFAIL(qPrintable(h.uzenet()));
+    }
+    int sajat = -1;
+    std::atomic<int> masikSzam{-1};
+    QString masikHiba;
+    std::thread szal;
+    {
+        Tranzakcio t;
+        QSqlQuery q = SqlNyit(QStringLiteral("CALL sp_fizet(3, 'N');"));
+        QVERIFY(q.next());
+        sajat = q.value(0).toInt();
+        q = QSqlQuery();
+        szal = std::thread([&] {
+            const QString nev = QStringLiteral("tranzakcio_fizet");
+            try {
+                QSqlDatabase db = Kapcsolat::nyit(TesztAdatbazis::root(ADATBAZIS), nev, false);
+                QSqlQuery q2 = SqlNyit(QStringLiteral("CALL sp_fizet(1, 'N');"), db);
+                masikSzam = q2.next() ? q2.value(0).toInt() : 0;
+            } catch (const DbHiba& h) {
+                masikHiba = h.uzenet();
+                masikSzam = 0;
+            }
+            Kapcsolat::bezar(nev);
+        });
+        // Time for the other one to take a number while ours is not committed.
+        QDeadlineTimer hatarido(400);
+        while (masikSzam < 0 && !hatarido.hasExpired())
+            QThread::msleep(10);
+    }
+    szal.join();
+    QVERIFY2(masikHiba.isEmpty(), qPrintable(masikHiba));
+    QVERIFY(sajat > 0);
+    QCOMPARE(int(masikSzam), sajat + 1);
 }
 
 void TestTranzakcio::ismetlesSzabalya_data()
