@@ -741,6 +741,12 @@ BEGIN
     START TRANSACTION;
     SET vtranz = 1;
   END IF;
+  -- The identifier first: this locking read of the largest one queues every
+  -- booking behind the one in progress, before any of them locks slots.
+  -- (Taking the slots first let two workstations booking at once lock
+  -- each other's slot ranges and deadlock.)
+  SELECT azon INTO vazon FROM elojegyzes ORDER BY azon DESC LIMIT 1 FOR UPDATE;
+  SET vazon = COALESCE(vazon, 0) + 1;
   SELECT MIN(ora) INTO vfoglalt
     FROM elojegyzes
    WHERE asztal = pasztal AND datum = pdatum AND ora BETWEEN pora AND vutolso
@@ -750,7 +756,6 @@ BEGIN
                          IF(vfoglalt MOD 2 = 0, '00', '30'));
     SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = vuzenet;
   END IF;
-  SELECT COALESCE(MAX(azon), 0) + 1 INTO vazon FROM elojegyzes FOR UPDATE;
   SET vora = pora;
   WHILE vora <= vutolso DO
     INSERT INTO elojegyzes (azon, asztal, datum, ora, szoveg, nev)
