@@ -139,18 +139,6 @@ private:
     void Lenemzart();
     void Bejelentkezes();
     void Beallitasok();
-    // The order commands: their behaviour comes with the order routines.
-    void Fizet();
-    void Hitelre();
-    void RendelUj();
-    void RendelTorol();
-    void MegEgy();
-    void Kedvezmeny();
-    void KedvezmenyEbbol();
-    void Szervizdij();
-    void Bonuszba();
-    void Bonuszbol();
-    void MasikFodrasz();
 
     InditasHorgok m_horgok;
     AkcioTar* m_akciok = nullptr;

@@ -74,18 +74,9 @@ void Tfrm_Main::kezelokBekot()
     t.kezelo(P::Ma, [this] { m_eloOszlop->Ma(); });
     t.kezelo(P::Holnap, [this] { m_eloOszlop->Holnap(); });
 
-    // The order commands.
-    t.kezelo(P::AsztalSzabad, [this] { Fizet(); });
-    t.kezelo(P::AsztalSzabadHitel, [this] { Hitelre(); });
-    t.kezelo(P::RendelUj, [this] { RendelUj(); });
-    t.kezelo(P::RendelTorol, [this] { RendelTorol(); });
-    t.kezelo(P::MegEgy, [this] { MegEgy(); });
-    t.kezelo(P::Kedvezmeny, [this] { Kedvezmeny(); });
-    t.kezelo(P::Kedvezmeny2, [this] { KedvezmenyEbbol(); });
-    t.kezelo(P::Szervizdij, [this] { Szervizdij(); });
-    t.kezelo(P::Bonuszba, [this] { Bonuszba(); });
-    t.kezelo(P::Bonuszbol, [this] { Bonuszbol(); });
-    t.kezelo(P::AsztalAtul, [this] { MasikFodrasz(); });
+    // The order commands (settling, entry and voiding, discounts, bonus,
+    // moving a bill) get their routines here as those are built; a command
+    // without one stays disabled, never enabled doing nothing.
 
     // Master data.
     t.kezelo(P::TorzsArlista, [this] { ArlistaValaszt(-1, false, this); });
@@ -191,63 +182,4 @@ void Tfrm_Main::Beallitasok()
         throw;
     }
     BeallitOlvas();
-}
-
-// --- Order commands ---------------------------------------------------------------
-// Each belongs to the order routines (entry, voiding, settling, discounts,
-// moving a bill); until they are connected here the commands do nothing.
-
-void Tfrm_Main::Fizet()
-{
-    // Settling the bill in cash: comes with the settling routines.
-}
-
-void Tfrm_Main::Hitelre()
-{
-    // Settling the bill on credit: comes with the settling routines.
-}
-
-void Tfrm_Main::RendelUj()
-{
-    // Order entry from the item picker: comes with the order entry routines.
-}
-
-void Tfrm_Main::RendelTorol()
-{
-    // Voiding the selected line: comes with the order entry routines.
-}
-
-void Tfrm_Main::MegEgy()
-{
-    // Repeating the selected line: comes with the order entry routines.
-}
-
-void Tfrm_Main::Kedvezmeny()
-{
-    // Percentage discount on the bill: comes with the discount routines.
-}
-
-void Tfrm_Main::KedvezmenyEbbol()
-{
-    // Discount of the selected line: comes with the discount routines.
-}
-
-void Tfrm_Main::Szervizdij()
-{
-    // Service charge on the bill: comes with the discount routines.
-}
-
-void Tfrm_Main::Bonuszba()
-{
-    // Crediting the bonus: comes with the bonus routines.
-}
-
-void Tfrm_Main::Bonuszbol()
-{
-    // Spending the bonus: comes with the bonus routines.
-}
-
-void Tfrm_Main::MasikFodrasz()
-{
-    // Moving the bill to another hairdresser: comes with the moving routine.
 }
