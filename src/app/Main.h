@@ -65,18 +65,19 @@ public:
     // Selects the service point's row; false when it is not listed.
     bool asztalValaszt(int asztal);
     void AsztalValtas();
-    void Frissites();       // "Frissítés": both lists again
-    void AsztalFrissit();   // the service point list again, same point
-    void RendelesFrissit(); // the open bill again
-    void FoglaltFrissit();  // "CALL sp_setfoglalt();" and the list again
-    // Everything on screen read again (after a restore or a purge of old
-    // data): settings, day and shift state, both lists, the book.
-    void AdatokUjraolvas();
+    void Frissites();           // "Frissítés": both lists again
+    void AsztalFrissit();       // the service point list again, same point
+    void RendelesFrissit();     // the open bill again
+    void FoglaltFrissit();      // "CALL sp_setfoglalt();" and the list again
     void PGepMutat(int asztal); // the VAT-group totals of a bill
     void PGepElrejt();
     void KovAblak();
     void BetumeretNovel();
     void BetuCsokkent();
+
+    // Everything on screen read again (after a restore or a purge of old
+    // data): settings, day and shift state, both lists, the book.
+    void AdatokUjraolvas();
 
     // --- Access for the later order routines and the tests ------------------
     AkcioTar& akciok() const { return *m_akciok; }
