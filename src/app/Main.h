@@ -75,6 +75,10 @@ public:
     void BetumeretNovel();
     void BetuCsokkent();
 
+    // Everything on screen read again (after a restore or a purge of old
+    // data): settings, day and shift state, both lists, the book.
+    void AdatokUjraolvas();
+
     // --- Access for the later order routines and the tests ------------------
     AkcioTar& akciok() const { return *m_akciok; }
     QAction* akcio(Parancs p) const;

@@ -12,6 +12,7 @@
 #include "NapMuszak.h"
 #include "NyomBeall.h"
 #include "RendelesModell.h"
+#include "SegedUI.h"
 #include "Sugo.h"
 #include "SzovegNyomtat.h"
 #include "TorzsAsztal.h"
@@ -96,8 +97,12 @@ void Tfrm_Main::kezelokBekot()
     // Administration.
     t.kezelo(P::TorzsFelh, [this] { Felhasznalok(this); });
     t.kezelo(P::Naplo, [this] { BelepesiNaplo(this); });
-    t.kezelo(P::RegiTorol, [this] { RegiAdatokTorlese(this); });
-    t.kezelo(P::Adatbazis, [this] { AdatbazisLista(true, false, this); });
+    t.kezelo(P::RegiTorol, [this] {
+        if (RegiAdatokTorlese(this))
+            AdatokUjraolvas();
+    });
+    t.kezelo(P::Adatbazis,
+             [this] { AdatbazisLista(true, false, this, [this] { AdatokUjraolvas(); }); });
     t.kezelo(P::NyomBeall, [this] { NyomtatoBeallitas(this); });
     t.kezelo(P::RendszerBeallit, [this] { Beallitasok(); });
 
@@ -109,6 +114,20 @@ void Tfrm_Main::kezelokBekot()
     t.kezelo(P::SugoHonlap, [] { Indit(KeszitoHonlap()); });
     t.kezelo(P::SugoFontos, [this] { FontosInformaciok(this); });
     t.kezelo(P::SugoNevjegy, [this] { Nevjegy(this); });
+}
+
+void Tfrm_Main::AdatokUjraolvas()
+{
+    // After a restore or a purge anything on screen may be gone or
+    // different: the settings, the day's state, both lists, the book.
+    vedett(this, [this] {
+        TulajdonosOlvas();
+        BeallitOlvas();
+        Frissites();
+        m_eloOszlop->EloToltes(m_asztal, m_eloOszlop->EloNap().isValid() ? m_eloOszlop->EloNap()
+                                                                         : QDate::currentDate());
+        ComboFeltolt(m_kereso, QStringLiteral("SELECT asztal_nev FROM asztal ORDER BY 1;"));
+    });
 }
 
 // --- Business day and shift ------------------------------------------------------
