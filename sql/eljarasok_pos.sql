@@ -757,10 +757,10 @@ BEGIN
     START TRANSACTION;
     SET vtranz = 1;
   END IF;
-  -- The identifier first: this locking read of the largest one queues every
-  -- booking behind the one in progress, before any of them locks slots.
-  -- (Taking the slots first let two workstations booking at once lock
-  -- each other's slot ranges and deadlock.)
+  -- The identifier first: this locking read of the largest one queues the
+  -- bookings of several workstations behind one another before they lock
+  -- slots. Two bookings at once may still deadlock on the slot index; the
+  -- program runs the call again then.
   SELECT azon INTO vazon FROM elojegyzes ORDER BY azon DESC LIMIT 1 FOR UPDATE;
   SET vazon = COALESCE(vazon, 0) + 1;
   SELECT MIN(ora) INTO vfoglalt

@@ -15,7 +15,11 @@
 #include <functional>
 
 // Runs a statement and returns the query positioned before its first row
-// (forward only). Throws DbHiba.
+// (forward only). Throws DbHiba. Inside a transaction guard (Tranzakcio) an
+// error that ends the transaction on the server, or a failed CALL, marks the
+// guard rollback-only, and after a server-ended transaction further
+// statements are refused until the guard ends. The query of a CALL may hold
+// the procedure's further results: let it go before the next statement.
 QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db = Kapcsolat::fo());
 // Executes a statement. Throws DbHiba.
 void SqlFuttat(const QString& sql, QSqlDatabase db = Kapcsolat::fo());

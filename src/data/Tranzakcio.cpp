@@ -23,9 +23,10 @@ struct Allapot {
     bool ujrakapcsolodik = false;
 };
 
+// Per thread: a connection belongs to the thread that opened it.
 QHash<QString, Allapot>& allapotok()
 {
-    static QHash<QString, Allapot> m;
+    thread_local QHash<QString, Allapot> m;
     return m;
 }
 
