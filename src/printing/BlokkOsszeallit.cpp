@@ -3,12 +3,13 @@
 #include "Beall.h"
 #include "BlokkLista.h"
 #include "BlokkSzoveg.h"
+#include "HibaKezeles.h"
 #include "KozosDB.h"
 #include "Mappak.h"
 #include "Nyomtato.h"
+#include "RawNyomtatas.h"
 #include "RiportNyomtat.h"
 #include "SzovegNyomtat.h"
-#include "Uzenetek.h"
 #include "rpt_NyomBlokk.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ QString BlokkOsszeallit(int asztal, int ugyfel, int rendeles, bool eroltet, QWid
             const QStringList sorok =
                 BlokkSorok(adat, Beall, Profil1Szeles(), QDateTime::currentDateTime());
             if (!Beall.csiliviliblokk && Beall.blokknyomtat)
-                SzovegNyomtat(1, sorok, true, szulo);
+                SzovegNyomtatMutat(1, sorok, true, szulo);
             const QString ki = BlokkSzovegbe(sorok);
             if (Beall.csiliviliblokk)
                 BlokkRiport(1, asztal, rendeles, szulo);
@@ -117,7 +118,7 @@ void BlokkRiport(int n, int asztal, int rendeles, QWidget* szulo)
     }
     QString hiba;
     if (!RiportNyomtat(doc, ny.nyomtato_nev, &hiba)) {
-        HibaUzenet(NyomtatasHibaSzoveg(hiba), szulo);
+        HibaMutat(NyomtatasHiba(hiba), szulo);
         RiportElonezet(doc, szulo);
     }
 }

@@ -14,7 +14,8 @@ class QWidget;
 // compose the text even while laid-out receipts are configured. With
 // `csiliviliblokk` off the text is printed at once when `blokknyomtat` is on;
 // with it on the laid-out receipt is printed instead (BlokkRiport) and the
-// text is composed only for a credit settlement. Returns the composed lines,
+// text is composed only for a credit settlement. A printing failure is
+// shown in the error box over szulo. Returns the composed lines,
 // each followed by CR LF, or an empty text. The text is returned as composed
 // (the currency line holds "€"); a debt stores TarolhatoSzoveg() of it.
 // Throws DbHiba when the lines cannot be read.

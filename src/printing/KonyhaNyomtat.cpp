@@ -1,9 +1,11 @@
 #include "KonyhaNyomtat.h"
 
 #include "Beall.h"
+#include "HibaKezeles.h"
 #include "KonyhaJegy.h"
 #include "KozosDB.h"
 #include "Nyomtato.h"
+#include "RawNyomtatas.h"
 #include "RiportNyomtat.h"
 #include "SzovegNyomtat.h"
 #include "Uzenetek.h"
@@ -16,7 +18,7 @@ void KonyhaNyomtat(int asztal, QWidget* szulo)
     const QList<KonyhaJegy> jegyek = KonyhaJegyek(sorok, Beall.tulajdonos, asztalNev,
                                                   NyomtatoBetolt, QDateTime::currentDateTime());
     for (const KonyhaJegy& j : jegyek)
-        SzovegNyomtat(j.profil, j.sorok, j.direkt, szulo);
+        SzovegNyomtatMutat(j.profil, j.sorok, j.direkt, szulo);
     SqlFuttat(QStringLiteral("CALL sp_rnyomupd(") + QString::number(asztal) + QStringLiteral(");"));
 }
 
@@ -53,7 +55,7 @@ void KonyhaRiport(int n, int asztal, QWidget* szulo)
     } else {
         QString hiba;
         if (!RiportNyomtat(doc, ny.nyomtato_nev, &hiba)) {
-            HibaUzenet(NyomtatasHibaSzoveg(hiba), szulo);
+            HibaMutat(NyomtatasHiba(hiba), szulo);
             RiportElonezet(doc, szulo);
         }
     }

@@ -8,8 +8,10 @@ class QWidget;
 
 // Prints the text tickets of printers 1..4 (KonyhaJegy.h), then marks every
 // unsent line of the service point as sent ("CALL sp_rnyomupd(asztal);"),
-// also the lines of printers without a profile. Throws DbHiba; the lines are
-// then not marked and print again with the next order.
+// also the lines of printers without a profile. A ticket whose printer
+// fails is shown in the error box over szulo and the others still print.
+// Throws DbHiba; the lines are then not marked and print again with the
+// next order.
 void KonyhaNyomtat(int asztal, QWidget* szulo = nullptr);
 
 // The laid-out ticket of printer n (does not mark the lines): nothing when

@@ -2,10 +2,11 @@
 
 #include "Beall.h"
 #include "BlokkSzoveg.h"
+#include "HibaKezeles.h"
 #include "Nyomtato.h"
+#include "RawNyomtatas.h"
 #include "RiportNyomtat.h"
 #include "SzovegNyomtat.h"
-#include "Uzenetek.h"
 
 void RiportKiad(const RDokumentum& doc, QWidget* szulo)
 {
@@ -17,7 +18,7 @@ void RiportKiad(const RDokumentum& doc, QWidget* szulo)
     }
     QString hiba;
     if (!RiportNyomtat(doc, ny.nyomtato_nev, &hiba)) {
-        HibaUzenet(NyomtatasHibaSzoveg(hiba), szulo);
+        HibaMutat(NyomtatasHiba(hiba), szulo);
         RiportElonezet(doc, szulo);
     }
 }
@@ -43,5 +44,5 @@ bool SzovegListaNyomtat(const QString& cim, const QStringList& fejSorok,
                         const QStringList& adatSorok, const QStringList& osszegSorok,
                         QWidget* szulo)
 {
-    return SzovegNyomtat(1, SzovegLista(cim, fejSorok, adatSorok, osszegSorok), false, szulo);
+    return SzovegNyomtatMutat(1, SzovegLista(cim, fejSorok, adatSorok, osszegSorok), false, szulo);
 }
