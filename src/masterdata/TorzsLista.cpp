@@ -1,6 +1,7 @@
 #include "TorzsLista.h"
 
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "JelzoDelegate.h"
 #include "KozosDB.h"
 #include "SegedUI.h"
@@ -378,10 +379,7 @@ bool TorzsLista::jogProba(const QString& uzenet)
 
 void TorzsLista::hibaMutat(const std::exception& e)
 {
-    if (const auto* h = dynamic_cast<const Hiba*>(&e))
-        HibaUzenet(QStringLiteral("Hiba: ") + h->uzenet(), this);
-    else
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromUtf8(e.what()), this);
+    HibaMutat(e, this);
 }
 
 void TorzsLista::uj()
@@ -546,9 +544,7 @@ int ListaValaszt(TorzsLista& w, int kezdoKulcs, bool valasztas)
     try {
         w.megnyit(kezdoKulcs);
     } catch (const std::exception& e) {
-        const auto* h = dynamic_cast<const Hiba*>(&e);
-        HibaUzenet(QStringLiteral("Hiba: ") + (h ? h->uzenet() : QString::fromUtf8(e.what())),
-                   w.parentWidget());
+        HibaMutat(e, w.parentWidget());
         return -1;
     }
     if (w.exec() != QDialog::Accepted)
