@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -462,8 +461,10 @@ namespace
 void aranyos(QTableView* g, const TablaLeiras& l)
 {
     // From the view's own width: its viewport is resized only after it.
-    const QScrollBar* sb = g->verticalScrollBar();
-    const int w = g->width() - 2 * g->frameWidth() - (sb->isVisible() ? sb->width() : 0);
+    // The vertical scroll bar's room is always kept: whether it shows is
+    // decided only after the resize.
+    const int w = g->width() - 2 * g->frameWidth() -
+                  g->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, g);
     const auto& o = l.oszlopok;
     if (o.size() == 1) {
         g->setColumnWidth(0, qMax(40, g->width() - 40));
