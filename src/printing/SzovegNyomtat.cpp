@@ -1,17 +1,18 @@
 #include "SzovegNyomtat.h"
 
 #include "BlokkSzoveg.h"
+#include "HibaKezeles.h"
 #include "KozosDB.h"
 #include "NyomtatKep.h"
 #include "RawNyomtatas.h"
-#include "Uzenetek.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-namespace {
+namespace
+{
 
 QString& pdfCel()
 {
@@ -24,11 +25,6 @@ QString& pdfCel()
 void GrafikusPdfCel(const QString& fajl)
 {
     pdfCel() = fajl;
-}
-
-QString NyomtatasHibaSzoveg(const QString& ok)
-{
-    return Forditas(QStringLiteral("Hiba nyomtatás közben:")) + QStringLiteral("\r\n") + ok;
 }
 
 int GrafikusRajzol(QPrinter& nyomtato, const TNyomtato& ny, const QStringList& sorok)
@@ -59,7 +55,7 @@ int GrafikusRajzol(QPrinter& nyomtato, const TNyomtato& ny, const QStringList& s
     return oldalak;
 }
 
-bool GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo)
+void GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok)
 {
     QStringList s = sorok;
     EmelesHozzaad(s, ny.extrasor);
@@ -71,60 +67,57 @@ bool GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szu
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(ny.nyomtato_nev);
         const QString nev = info.isNull() ? QPrinterInfo::defaultPrinterName() : info.printerName();
-        if (nev.isEmpty()) {
-            HibaUzenet(NyomtatasHibaSzoveg(Forditas(QStringLiteral("Nincs elérhető nyomtató."))), szulo);
-            return false;
-        }
+        if (nev.isEmpty())
+            throw NyomtatasHiba(Forditas(QStringLiteral("Nincs elérhető nyomtató.")));
         nyomtato.setPrinterName(nev);
     }
-    if (GrafikusRajzol(nyomtato, ny, s) == 0) {
-        HibaUzenet(NyomtatasHibaSzoveg(nyomtato.printerName()), szulo);
-        return false;
-    }
-    return true;
+    if (GrafikusRajzol(nyomtato, ny, s) == 0)
+        throw NyomtatasHiba(nyomtato.printerName());
 }
 
-bool SzovegesNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo)
+void SzovegesNyomtat(const TNyomtato& ny, const QStringList& sorok)
 {
     QString hiba;
-    if (!RawNyomtat(ny.nyomtato_nev, SzovegesAdat(ny, sorok), &hiba)) {
-        HibaUzenet(NyomtatasHibaSzoveg(hiba), szulo);
-        return false;
-    }
-    return true;
+    if (!RawNyomtat(ny.nyomtato_nev, SzovegesAdat(ny, sorok), &hiba))
+        throw NyomtatasHiba(hiba);
 }
 
-bool DirektNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo)
+void DirektNyomtat(const TNyomtato& ny, const QStringList& sorok)
 {
     QString hiba;
-    if (!PortraIr(ny.nyomtato_nev, DirektAdat(ny, sorok), &hiba)) {
-        HibaUzenet(NyomtatasHibaSzoveg(hiba), szulo);
-        return false;
-    }
-    return true;
+    if (!PortraIr(ny.nyomtato_nev, DirektAdat(ny, sorok), &hiba))
+        throw NyomtatasHiba(hiba);
 }
 
-bool ProfilNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo)
+void ProfilNyomtat(const TNyomtato& ny, const QStringList& sorok)
 {
     switch (ny.nyomtipus) {
     case 0:
-        return GrafikusNyomtat(ny, sorok, szulo);
+        GrafikusNyomtat(ny, sorok);
+        break;
     case 1:
-        return SzovegesNyomtat(ny, sorok, szulo);
+        SzovegesNyomtat(ny, sorok);
+        break;
     case 2:
-        return DirektNyomtat(ny, sorok, szulo);
+        DirektNyomtat(ny, sorok);
+        break;
     default:
-        return true;
+        break;
     }
 }
 
-bool SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QWidget* szulo)
+NyomtatasEredmeny SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QWidget* szulo)
 {
+    NyomtatasEredmeny e;
     if (direkt) {
         TNyomtato ny;
         NyomtatoBetolt(n, ny);
-        ProfilNyomtat(ny, sorok, szulo);
-        return false;
+        try {
+            ProfilNyomtat(ny, sorok);
+        } catch (const NyomtatasHiba& h) {
+            e.hiba = h;
+        }
+        return e;
     }
 
     Tfrm_NyomtatKep ablak(szulo);
@@ -135,9 +128,22 @@ bool SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QWidget* szulo)
     ablak.nyomtatLathato(van);
     ablak.sorokBeallit(sorok);
     if (ablak.exec() != QDialog::Accepted)
-        return false;
+        return e;
     // A chosen printer without a profile keeps the profile read above.
     NyomtatoBetolt(ablak.nyomtatoIndex() + 1, ablak.ny);
-    ProfilNyomtat(ablak.ny, sorok, &ablak);
-    return true;
+    try {
+        ProfilNyomtat(ablak.ny, sorok);
+        e.nyomtatva = true;
+    } catch (const NyomtatasHiba& h) {
+        e.hiba = h;
+    }
+    return e;
+}
+
+bool SzovegNyomtatMutat(int n, const QStringList& sorok, bool direkt, QWidget* szulo)
+{
+    const NyomtatasEredmeny e = SzovegNyomtat(n, sorok, direkt, szulo);
+    if (e.hiba)
+        HibaMutat(*e.hiba, szulo);
+    return e.nyomtatva;
 }
