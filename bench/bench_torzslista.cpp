@@ -34,7 +34,9 @@ namespace
 
 const QString AB = QStringLiteral("bench_torzslista");
 
-// The median of n runs, in milliseconds.
+double g_leghosszabb = 0;
+
+// The median of n runs, in milliseconds; the longest in g_leghosszabb.
 double meres(int n, const std::function<void()>& fv)
 {
     QList<double> t;
@@ -45,6 +47,7 @@ double meres(int n, const std::function<void()>& fv)
         t << o.nsecsElapsed() / 1e6;
     }
     std::sort(t.begin(), t.end());
+    g_leghosszabb = t.last();
     return t[t.size() / 2];
 }
 
@@ -60,8 +63,10 @@ int nyersLekerdezes(const QString& sql)
 
 void sor(const char* mit, double ido, double nyers, double cel)
 {
-    std::printf("%-44s %8.1f ms   bare query %7.1f ms   ratio %5.2f   goal %s\n", mit, ido, nyers,
-                nyers > 0 ? ido / nyers : 0.0, ido < cel ? "met" : "MISSED");
+    std::printf("%-48s median %7.2f ms (longest %7.2f)   bare query %7.2f ms   ratio %5.2f   goal "
+                "%s\n",
+                mit, ido, g_leghosszabb, nyers, nyers > 0 ? ido / nyers : 0.0,
+                ido < cel ? "met" : "MISSED");
 }
 
 // The item list searching on the server, as the stock holders do.
@@ -165,13 +170,13 @@ int main(int argc, char** argv)
             SzerverKeresoLista w;
             w.megnyit(-1);
             int i = 0, j = 0;
+            const TablaLeiras l = SzerverKeresoLista::leiras();
+            const double nyers =
+                meres(int(szo.size()), [&] { nyersLekerdezes(l.listaSql({}, szo.left(++j))); });
             const double billentyu = meres(int(szo.size()), [&] {
                 w.kereso()->setText(szo.left(++i));
                 w.keres(w.kereso()->text());
             });
-            const TablaLeiras l = SzerverKeresoLista::leiras();
-            const double nyers =
-                meres(int(szo.size()), [&] { nyersLekerdezes(l.listaSql({}, szo.left(++j))); });
             sor("item list: keystroke, filter on the server", billentyu, nyers, 50);
         }
 

@@ -182,8 +182,13 @@ TablaLeiras CikkszamLeiras()
     l.kulcs = QStringLiteral("cikkazon");
     l.nevMezo = QStringLiteral("cikkszam_nev");
     l.puhaTorles = true;
+    // Only the columns the list and its callers use: a price list can be
+    // long, and every column of every row crosses the network.
     l.lista = {QStringLiteral("SELECT"),
-               QStringLiteral(" cikkszam.*,"),
+               QStringLiteral(" cikkszam.cikkazon,cikkszam.cikkszam,cikkszam.cikkszam_nev,"
+                              "cikkszam.ar,cikkszam.ar2,cikkszam.ar3,cikkszam.kellar,"
+                              "cikkszam.vankedv,cikkszam.vanszerviz,cikkszam.aktiv,"
+                              "cikkszam.cikkat,"),
                QStringLiteral(" cikkat.cikkat_nev"),
                QStringLiteral("FROM cikkszam"),
                QStringLiteral(" LEFT OUTER JOIN cikkat ON (cikkszam.cikkat=cikkat.cikkat)"),

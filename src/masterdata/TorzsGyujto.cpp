@@ -1,7 +1,10 @@
 #include "TorzsGyujto.h"
 
+#include "BlokkSzoveg.h"
+#include "HibaKezeles.h"
 #include "KozosDB.h"
 #include "Seged.h"
+#include "SzovegNyomtat.h"
 #include "TorzsLeirasok.h"
 #include "TorzsModell.h"
 #include "TorzsSzerkeszt.h"
@@ -43,6 +46,9 @@ Tfrm_TorzsGyujto::Tfrm_TorzsGyujto(QWidget* szulo)
                           m.ertek(sor, QStringLiteral("db")).toDouble(),
                           m.ertek(sor, QStringLiteral("minkeszlet")).toDouble());
     };
+    QAction* aNyomtat = ujAkcio(QStringLiteral("aNyomtat"), QStringLiteral("Nyomtat"),
+                                QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(aNyomtat, &QAction::triggered, this, [this] { KeszletLista(this); });
     QAction* aLeltar = ujAkcio(QStringLiteral("aKeszletModosit"), QStringLiteral("Leltár"), {},
                                QStringLiteral("Készletek közvetlen módosítása"));
     aLeltar->setEnabled(bool(leltarAblak()));
@@ -109,6 +115,51 @@ int GyujtoSzerkeszt(int gyujto, QWidget* szulo)
     d.kotelezo(QStringLiteral("gyujto_nev"), QStringLiteral("Gyűjtő nevének megadása kötelező."));
     d.gombok();
     return SzerkesztoFuttat(d);
+}
+
+QStringList KeszletListaSorok(bool sprint)
+{
+    QStringList l;
+    FejlecHozzaad(l, QStringLiteral("Pillanatnyi készletek"));
+    if (!sprint)
+        l << QStringLiteral("kód  név                    db   érték");
+    QSqlQuery q = SqlNyit(QStringLiteral(
+        "SELECT\n gyujto.*,\n kategoria.kategoria_nev,\n gyujto.ar*gyujto.db AS ertek\n"
+        "FROM gyujto\n LEFT OUTER JOIN kategoria ON (gyujto.kategoria=kategoria.kategoria)\n"
+        "WHERE gyujto.torolve='N'\nORDER BY kategoria.kategoria_nev,gyujto.gyujto_kod;"));
+    double ossz = 0;
+    while (q.next()) {
+        const double db = q.value(QStringLiteral("db")).toDouble();
+        const double ertek = q.value(QStringLiteral("ertek")).toDouble();
+        ossz += ertek;
+        const QString dbSz = SzamFormat(db, QStringLiteral("######0.00"));
+        const QString ertekSz = SzamFormat(ertek, QStringLiteral("######0.0"));
+        if (sprint)
+            l << BalraIgazit(q.value(QStringLiteral("gyujto_nev")), 24)
+              << JobbraIgazit(dbSz, 17) + JobbraIgazit(ertekSz, 7);
+        else
+            l << BalraIgazit(q.value(QStringLiteral("gyujto_kod")), 5) +
+                     BalraIgazit(q.value(QStringLiteral("gyujto_nev")), 21) +
+                     JobbraIgazit(dbSz, 7) + JobbraIgazit(ertekSz, 8);
+    }
+    l << QString() << QStringLiteral("Össz érték: ") + JobbraIgazit(SzamSzoveg(ossz), 26);
+    LablecHozzaad(l);
+    return l;
+}
+
+std::function<void(QWidget*)>& KeszletRiport()
+{
+    static std::function<void(QWidget*)> fv;
+    return fv;
+}
+
+void KeszletLista(QWidget* szulo)
+{
+    if (Beall.csiliviliblokk && KeszletRiport()) {
+        KeszletRiport()(szulo);
+        return;
+    }
+    HibaKezel(szulo, [&] { SzovegNyomtat(1, KeszletListaSorok(Beall.SPrint), false, szulo); });
 }
 
 int GyujtoValaszt(int kezdo, bool valasztas, QWidget* szulo)

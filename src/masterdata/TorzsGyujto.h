@@ -6,6 +6,7 @@
 
 #include "TorzsLista.h"
 
+#include <QStringList>
 #include <functional>
 
 class Tfrm_TorzsGyujto : public TorzsLista
@@ -26,6 +27,15 @@ protected:
 // The row colour of a holder: untracked light blue; tracked below its
 // minimum light green, below zero light red; otherwise none.
 QColor GyujtoSzin(const QString& kelldb, double db, double minkeszlet);
+
+// The current stock list as a text document: header "Pillanatnyi
+// készletek", the column line (not with sprint), the live holders by
+// category and code, "Össz érték: " and the footer.
+QStringList KeszletListaSorok(bool sprint);
+// "Nyomtat": the laid-out report when graphic printing is on and the
+// program has it, otherwise the text document through the preview.
+void KeszletLista(QWidget* szulo = nullptr);
+std::function<void(QWidget*)>& KeszletRiport();
 
 int GyujtoValaszt(int kezdo, bool valasztas, QWidget* szulo = nullptr);
 // Also gives the chosen holder's purchase price (NULL as 0) on OK.

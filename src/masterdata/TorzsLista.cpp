@@ -1,6 +1,7 @@
 #include "TorzsLista.h"
 
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "JelzoDelegate.h"
 #include "KozosDB.h"
 #include "SegedUI.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -378,10 +378,7 @@ bool TorzsLista::jogProba(const QString& uzenet)
 
 void TorzsLista::hibaMutat(const std::exception& e)
 {
-    if (const auto* h = dynamic_cast<const Hiba*>(&e))
-        HibaUzenet(QStringLiteral("Hiba: ") + h->uzenet(), this);
-    else
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromUtf8(e.what()), this);
+    HibaMutat(e, this);
 }
 
 void TorzsLista::uj()
@@ -464,8 +461,10 @@ namespace
 void aranyos(QTableView* g, const TablaLeiras& l)
 {
     // From the view's own width: its viewport is resized only after it.
-    const QScrollBar* sb = g->verticalScrollBar();
-    const int w = g->width() - 2 * g->frameWidth() - (sb->isVisible() ? sb->width() : 0);
+    // The vertical scroll bar's room is always kept: whether it shows is
+    // decided only after the resize.
+    const int w = g->width() - 2 * g->frameWidth() -
+                  g->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, g);
     const auto& o = l.oszlopok;
     if (o.size() == 1) {
         g->setColumnWidth(0, qMax(40, g->width() - 40));
@@ -546,9 +545,7 @@ int ListaValaszt(TorzsLista& w, int kezdoKulcs, bool valasztas)
     try {
         w.megnyit(kezdoKulcs);
     } catch (const std::exception& e) {
-        const auto* h = dynamic_cast<const Hiba*>(&e);
-        HibaUzenet(QStringLiteral("Hiba: ") + (h ? h->uzenet() : QString::fromUtf8(e.what())),
-                   w.parentWidget());
+        HibaMutat(e, w.parentWidget());
         return -1;
     }
     if (w.exec() != QDialog::Accepted)
