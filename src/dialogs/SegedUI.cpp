@@ -202,10 +202,17 @@ int CimSzelesseg(const QHeaderView* fejlec, int oszlop)
         fejlec->model()->headerData(oszlop, fejlec->orientation(), Qt::DisplayRole).toString();
     QFont betu = fejlec->font();
     const int alap = QFontMetrics(betu).horizontalAdvance(cim);
-    if (betu.pointSizeF() > 0)
-        betu.setPointSizeF(betu.pointSizeF() + 1);
-    else if (betu.pixelSize() > 0)
+    // The header may keep a font of its own while the window follows the
+    // font-size setting: the larger of the two, one step up.
+    if (betu.pointSizeF() > 0) {
+        qreal pont = betu.pointSizeF();
+        if (const QWidget* nezet = fejlec->parentWidget();
+            nezet && nezet->font().pointSizeF() > pont)
+            pont = nezet->font().pointSizeF();
+        betu.setPointSizeF(pont + 1);
+    } else if (betu.pixelSize() > 0) {
         betu.setPixelSize(betu.pixelSize() + 1);
+    }
     const int nagyobb = QFontMetrics(betu).horizontalAdvance(cim);
     // The size hint holds the text at the current font with the margins and
     // the sort mark; the larger font adds its own extra width.

@@ -6,6 +6,7 @@
 #include "RawNyomtatas.h"
 #include "Uzenetek.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -24,6 +25,12 @@ QString& pdfCel()
 void GrafikusPdfCel(const QString& fajl)
 {
     pdfCel() = fajl;
+}
+
+QString FajlbaNyomtatvaSzoveg(const QString& fajl)
+{
+    return Forditas(QStringLiteral("A nyomtatás fájlba került:")) + QStringLiteral("\r\n") +
+           QDir::toNativeSeparators(fajl);
 }
 
 QString NyomtatasHibaSzoveg(const QString& ok)
@@ -72,7 +79,12 @@ bool GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szu
         const QPrinterInfo info = QPrinterInfo::printerInfo(ny.nyomtato_nev);
         const QString nev = info.isNull() ? QPrinterInfo::defaultPrinterName() : info.printerName();
         if (nev.isEmpty()) {
-            HibaUzenet(NyomtatasHibaSzoveg(Forditas(QStringLiteral("Nincs elérhető nyomtató."))), szulo);
+            // Typically a workstation without any profile or printer yet.
+            HibaUzenet(NyomtatasHibaSzoveg(
+                           Forditas(QStringLiteral("Nincs elérhető nyomtató.")) + QLatin1Char(' ') +
+                           Forditas(QStringLiteral("Nyomtatót a Rendszer menü \u201eNyomtatók "
+                                                   "beállítása\u201d pontjában lehet felvenni."))),
+                       szulo);
             return false;
         }
         nyomtato.setPrinterName(nev);
@@ -101,6 +113,10 @@ bool DirektNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo
         HibaUzenet(NyomtatasHibaSzoveg(hiba), szulo);
         return false;
     }
+    // A file is not paper: the operator is told where to find it.
+    const QString fajl = PortFajl(ny.nyomtato_nev);
+    if (!PortEszkozE(ny.nyomtato_nev) && !PortEszkozE(fajl))
+        Uzenet(FajlbaNyomtatvaSzoveg(fajl), szulo);
     return true;
 }
 
@@ -129,10 +145,7 @@ bool SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QWidget* szulo)
 
     Tfrm_NyomtatKep ablak(szulo);
     ablak.nyomtatoBeallit(n - 1);
-    const bool van = NyomtatoBetolt(n, ablak.ny);
-    if (van)
-        ablak.margoBeallit(ablak.ny.szeles);
-    ablak.nyomtatLathato(van);
+    ablak.profilBeallit(n);
     ablak.sorokBeallit(sorok);
     if (ablak.exec() != QDialog::Accepted)
         return false;

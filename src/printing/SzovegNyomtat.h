@@ -25,7 +25,8 @@ bool ProfilNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo
 
 // The three output paths; each first appends the feed lines. The text and
 // port paths show "Hiba nyomtatás közben:" + CR LF + the reason on failure;
-// the graphic path shows the same when no printer can be used.
+// the graphic path shows the same when no printer can be used. The port path
+// to a file (not a device) tells where the file is (FajlbaNyomtatvaSzoveg).
 bool GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo = nullptr);
 bool SzovegesNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo = nullptr);
 bool DirektNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo = nullptr);
@@ -45,3 +46,5 @@ void GrafikusPdfCel(const QString& fajl);
 // The error text of the text and port paths: the translated
 // "Hiba nyomtatás közben:", CR LF and the reason.
 QString NyomtatasHibaSzoveg(const QString& ok);
+// "A nyomtatás fájlba került:", CR LF and the file.
+QString FajlbaNyomtatvaSzoveg(const QString& fajl);

@@ -3,6 +3,7 @@
 // 75 lines a page), the port path to files and devices, and the error
 // messages of the text and port paths.
 
+#include "Beall.h"
 #include "BlokkSzoveg.h"
 #include "Mappak.h"
 #include "NyomtatKep.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -114,6 +116,7 @@ private Q_SLOTS:
 
     void elonezetBezar();
     void elonezetHianyzoProfil();
+    void elonezetNyomtatoNelkulMagyaraz();
     void elonezetNyomtatMasikProfilra();
     void elonezetProfilNelkuliValasztas();
     void direktProfilSzerint();
@@ -135,7 +138,9 @@ void TestNyomtatas::initTestCase()
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.close();
     MappakBeallit(m_dir.path());
-    QDir::setCurrent(m_dir.path());
+    // The program's current folder is not the data folder.
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("munka")));
+    QDir::setCurrent(m_dir.filePath(QStringLiteral("munka")));
     RawNyomtatoCel([this](const QString& ny, const QByteArray& adat, QString* hiba) {
         m_raw << RawHivas{ny, adat};
         if (ny == QLatin1String("rossz")) {
@@ -160,7 +165,8 @@ void TestNyomtatas::init()
     NyomtatoListaIr(NyomtatoFajl(), {profil(1, 1, QStringLiteral("Blokk"), 32),
                                      profil(2, 2, QStringLiteral("FILE")),
                                      profil(4, 0, QStringLiteral("nincs ilyen nyomtató"))});
-    QFile::remove(fajl(QStringLiteral("FILE")));
+    QFile::remove(FajlKimenetAlap());
+    Jog = TJog();
 }
 
 void TestNyomtatas::cleanupTestCase()
@@ -215,6 +221,56 @@ void TestNyomtatas::elonezetHianyzoProfil()
     QVERIFY(m_raw.isEmpty());
 }
 
+void TestNyomtatas::elonezetNyomtatoNelkulMagyaraz()
+{
+    // Without a profile the preview says why it cannot print and where a
+    // printer is set up; the set-up is offered to an administrator.
+    QFile::remove(NyomtatoFajl());
+    bool latta = false;
+    amikorMegjelenik([&](Tfrm_NyomtatKep* a) {
+        latta = true;
+        QVERIFY(a->nyomtatGomb()->isHidden());
+        QVERIFY(a->hianyCimke()->isVisible());
+        QVERIFY(a->hianyCimke()->text().contains(QStringLiteral("1. nyomtató")));
+        QVERIFY(a->hianyCimke()->text().contains(QStringLiteral("Nyomtatók beállítása")));
+        QVERIFY(a->beallitGomb()->isVisible());
+        QVERIFY(!a->beallitGomb()->isEnabled());
+        a->bezarGomb()->click();
+    });
+    QVERIFY(!SzovegNyomtat(1, {QStringLiteral("x")}, false));
+    QVERIFY(latta);
+
+    Jog.rendszergazda = true;
+    QString beallitasCim;
+    amikorMegjelenik([&](Tfrm_NyomtatKep* a) {
+        QVERIFY(a->beallitGomb()->isEnabled());
+        // The profile window opens over the preview; closed empty, the
+        // preview still cannot print.
+        QTimer::singleShot(0, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            QVERIFY(w && w != a);
+            beallitasCim = w->windowTitle();
+            w->close();
+        });
+        a->beallitGomb()->click();
+        QVERIFY(a->nyomtatGomb()->isHidden());
+        QVERIFY(a->hianyCimke()->isVisible());
+        a->bezarGomb()->click();
+    });
+    QVERIFY(!SzovegNyomtat(1, {QStringLiteral("x")}, false));
+    QCOMPARE(beallitasCim, QStringLiteral("Nyomtatók"));
+
+    // With a profile the hint is gone.
+    NyomtatoListaIr(NyomtatoFajl(), {profil(1, 1, QStringLiteral("Blokk"), 32)});
+    amikorMegjelenik([](Tfrm_NyomtatKep* a) {
+        QVERIFY(!a->nyomtatGomb()->isHidden());
+        QVERIFY(a->hianyCimke()->isHidden());
+        QVERIFY(a->beallitGomb()->isHidden());
+        a->bezarGomb()->click();
+    });
+    QVERIFY(!SzovegNyomtat(1, {QStringLiteral("x")}, false));
+}
+
 void TestNyomtatas::elonezetNyomtatMasikProfilra()
 {
     // Preselected 1, the user picks printer 2 (the port path to "FILE").
@@ -225,7 +281,7 @@ void TestNyomtatas::elonezetNyomtatMasikProfilra()
     const QStringList sorok = {QStringLiteral("Béla")};
     QVERIFY(SzovegNyomtat(1, sorok, false));
     QVERIFY(m_raw.isEmpty());
-    QCOMPARE(olvas(fajl(QStringLiteral("FILE"))), DirektAdat(profil(2, 2, QStringLiteral("FILE")), sorok));
+    QCOMPARE(olvas(FajlKimenetAlap()), DirektAdat(profil(2, 2, QStringLiteral("FILE")), sorok));
 
     // Kept on printer 1: the raw job of profile 1.
     amikorMegjelenik([](Tfrm_NyomtatKep* a) { a->nyomtatGomb()->click(); });
@@ -256,7 +312,10 @@ void TestNyomtatas::direktProfilSzerint()
     QCOMPARE(m_raw.at(0).adat, SzovegesAdat(profil(1, 1, QStringLiteral("Blokk"), 32), sorok));
     // Port path.
     QVERIFY(!SzovegNyomtat(2, sorok, true));
-    QCOMPARE(olvas(fajl(QStringLiteral("FILE"))), DirektAdat(profil(2, 2, QStringLiteral("FILE")), sorok));
+    QCOMPARE(olvas(FajlKimenetAlap()), DirektAdat(profil(2, 2, QStringLiteral("FILE")), sorok));
+    QCOMPARE(m_uzenetek.size(), 1);
+    QCOMPARE(m_uzenetek.at(0).tipus, UzenetAdat::Informacio);
+    m_uzenetek.clear();
     // Any other output path prints nothing.
     TNyomtato furcsa = profil(1, 1, QStringLiteral("Blokk"));
     furcsa.nyomtipus = 5;
@@ -366,13 +425,17 @@ void TestNyomtatas::portFajlNevek()
     QString hiba;
     QCOMPARE(PortFajl(nev, &hiba), fajl);
     QCOMPARE(hiba.isEmpty(), !fajl.isEmpty());
-    QCOMPARE(PortFajl(QStringLiteral("FILE")), QDir::current().filePath(QStringLiteral("FILE")));
+    // "FILE" and relative paths lie in the data folder, never in the
+    // program's current folder.
+    QCOMPARE(PortFajl(QStringLiteral("FILE")), m_dir.filePath(QStringLiteral("Nyomtatas.txt")));
+    QCOMPARE(PortFajl(QStringLiteral("file")), FajlKimenetAlap());
+    QCOMPARE(PortFajl(QStringLiteral("blokk.prn")), m_dir.filePath(QStringLiteral("blokk.prn")));
 }
 
 void TestNyomtatas::portUtvonalFajlba()
 {
     // The port path replaces any earlier content.
-    const QString f = fajl(QStringLiteral("FILE"));
+    const QString f = FajlKimenetAlap();
     {
         QFile x(f);
         QVERIFY(x.open(QIODevice::WriteOnly));
@@ -398,7 +461,15 @@ void TestNyomtatas::portUtvonalFajlba()
     ny.nyomtato_nev = QStringLiteral("LPT1");
     QVERIFY(DirektNyomtat(ny, sorok));
     QCOMPARE(olvas(fajl(QStringLiteral("lpt1.prn"))), DirektAdat(ny, sorok));
-    QVERIFY(m_uzenetek.isEmpty());
+    QVERIFY(!QFile::exists(QDir::current().filePath(QStringLiteral("FILE"))));
+    // Each file (not a device or a mapped port) is named to the operator.
+    QCOMPARE(m_uzenetek.size(), 2);
+    QCOMPARE(m_uzenetek.at(0).tipus, UzenetAdat::Informacio);
+    QCOMPARE(m_uzenetek.at(0).szoveg,
+             QStringLiteral("A nyomtatás fájlba került:\r\n") + QDir::toNativeSeparators(f));
+    QCOMPARE(m_uzenetek.at(1).szoveg,
+             QStringLiteral("A nyomtatás fájlba került:\r\n") +
+                 QDir::toNativeSeparators(fajl(QStringLiteral("kozvetlen.prn"))));
 }
 
 void TestNyomtatas::portHibak()

@@ -207,7 +207,7 @@ void TestRawNyomtatas::ujProfilNyomtatoListabol()
     a.betolt();
     a.show();
     {
-        DialogusVezerlo v({radio(QStringLiteral("Windows nyomtatás (grafikus)")), radio(m_sor),
+        DialogusVezerlo v({radio(NyomtipusNevek().at(0)), radio(m_sor),
                            [](QWidget* w) {
                                auto* d = qobject_cast<QFontDialog*>(w);
                                QVERIFY(d);
@@ -222,9 +222,9 @@ void TestRawNyomtatas::ujProfilNyomtatoListabol()
         QCOMPARE(v.cimek.mid(3), (QStringList{"Szélesség", "Extra sorok"}));
     }
     {
-        DialogusVezerlo v({radio(QStringLiteral("Windows nyomtatás (szöveges)")), radio(m_sor),
-                           radio(QStringLiteral("PC850")), radio(QStringLiteral("Star")), szam(QStringLiteral("42")),
-                           szam(QStringLiteral("4"))},
+        DialogusVezerlo v({radio(NyomtipusNevek().at(1)), radio(m_sor),
+                           radio(QStringLiteral("PC850")), radio(QStringLiteral("Star")),
+                           szam(QStringLiteral("42")), szam(QStringLiteral("4"))},
                           &a);
         a.aUj->trigger();
         QCOMPARE(v.hatralevo(), 0);
@@ -243,7 +243,7 @@ void TestRawNyomtatas::ujProfilNyomtatoListabol()
     QCOMPARE(g.kodlapkonv, -1);
     QCOMPARE(g.marka, -1);
     QVERIFY(g.kodlapkonv_nev.isEmpty() && g.marka_nev.isEmpty());
-    QCOMPARE(g.nyomtipus_nev, QStringLiteral("Windows nyomtatás (grafikus)"));
+    QCOMPARE(g.nyomtipus_nev, NyomtipusNevek().at(0));
 
     TNyomtato r;
     QVERIFY(NyomtatoBetolt(2, r));
@@ -270,7 +270,7 @@ void TestRawNyomtatas::ujGrafikusFontMegsem()
     Tfrm_NyomBeall a;
     a.betolt();
     a.show();
-    DialogusVezerlo v({radio(QStringLiteral("Windows nyomtatás (grafikus)")), radio(m_sor),
+    DialogusVezerlo v({radio(NyomtipusNevek().at(0)), radio(m_sor),
                        [](QWidget* w) {
                            QVERIFY(qobject_cast<QFontDialog*>(w));
                            QMetaObject::invokeMethod(w, "reject");
