@@ -140,7 +140,8 @@ Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
     setObjectName(QStringLiteral("frm_NyomBeall"));
     setWindowTitle(Forditas(QStringLiteral("Nyomtatók")));
     setSizeGripEnabled(true);
-    resize(760, 360);
+    // Wide enough for every column title and the longest type name.
+    resize(940, 360);
 
     const auto akcio = [this](const char* felirat, const QKeySequence& billentyu, auto slot) {
         auto* a = new QAction(Forditas(QString::fromUtf8(felirat)), this);

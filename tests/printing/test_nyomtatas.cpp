@@ -235,6 +235,9 @@ void TestNyomtatas::elonezetNyomtatoNelkulMagyaraz()
         QVERIFY(a->hianyCimke()->text().contains(QStringLiteral("Nyomtatók beállítása")));
         QVERIFY(a->beallitGomb()->isVisible());
         QVERIFY(!a->beallitGomb()->isEnabled());
+        const QString mappa = qEnvironmentVariable("VEXLOF_KEPEK_MAPPA");
+        if (!mappa.isEmpty())
+            a->grab().save(mappa + QStringLiteral("/elonezet_nyomtato_nelkul.png"));
         a->bezarGomb()->click();
     });
     QVERIFY(!SzovegNyomtat(1, {QStringLiteral("x")}, false));
