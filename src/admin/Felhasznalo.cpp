@@ -288,7 +288,7 @@ void BelepesiNaplo(QWidget* szulo)
         return;
     try {
         const QStringList sorok = BelepesiNaploLista(tol, ig);
-        SzovegNyomtat(1, sorok, false, szulo);
+        SzovegNyomtatMutat(1, sorok, false, szulo);
     } catch (const DbHiba& h) {
         HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
     }

@@ -34,25 +34,27 @@ void RegiAdatokTorol(const QDate& datum)
     SqlFuttat(RegiAdatokUtasitas(datum));
 }
 
-void RegiAdatokTorlese(QWidget* szulo)
+bool RegiAdatokTorlese(QWidget* szulo)
 {
     QDate datum = RegiAdatokAlapDatum();
     if (!DatumKer(datum, QString(), szulo))
-        return;
+        return false;
     // "Old" data ends before today at the latest: a mistyped later year
     // would purge the whole history.
     if (datum > QDate::currentDate()) {
         HibaUzenet(QStringLiteral("A dátum nem lehet későbbi a mai napnál."), szulo);
-        return;
+        return false;
     }
     if (!Megerosites(
             QStringLiteral(
                 "Valóban töröljem a régi adatokat?\r\nA művelet végleges törlést eredményez!"),
             QStringLiteral("Megerősítés"), szulo))
-        return;
+        return false;
     try {
         RegiAdatokTorol(datum);
     } catch (const DbHiba& h) {
         HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
+        return false;
     }
+    return true;
 }

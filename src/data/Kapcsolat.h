@@ -24,7 +24,8 @@ struct KapcsolatAdat {
     QString szoveg(bool zaroPontosvesszo) const;
 };
 
-namespace Kapcsolat {
+namespace Kapcsolat
+{
 
 // Name of the main connection.
 QString foNev();
@@ -36,11 +37,26 @@ void foBezar();
 
 // Opens a named connection with the program's options (compression, a
 // 30-second timeout). Throws DbHiba; a failed connection is removed again.
-// With ujrakapcsolodas the driver reconnects by itself after a lost
-// connection, as the main connection does; work that must not continue
-// outside its transaction after such a loss (a restore) opens its
-// connection without it.
+// With ujrakapcsolodas the connection is restored after a loss, as the main
+// connection is, but only between transactions: while a transaction guard
+// (Tranzakcio) is open the client never reconnects, so a lost connection is
+// an error of that transaction and nothing after it runs outside it. Without
+// it (a restore) a lost connection stays lost.
 QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcsolodas = true);
 void bezar(const QString& nev);
+
+// Whether the connection was opened to be restored after a loss.
+bool ujrakapcsolodik(const QSqlDatabase& db);
+// Switches the client's own reconnect on or off on an open connection
+// (nothing for a driver other than MySQL/MariaDB).
+void automatikusUjrakapcsolodas(const QSqlDatabase& db, bool be);
+// Checks the connection with a ping; a lost connection that may be restored
+// is connected again (in utf8mb4, as at opening). False when the server
+// cannot be reached.
+bool ellenoriz(const QSqlDatabase& db);
+// The server's id of the connection (CONNECTION_ID()), 0 when unknown.
+unsigned long szalAzon(const QSqlDatabase& db);
+// Server error numbers of a lost or killed connection.
+bool kapcsolatVesztes(int kod);
 
 } // namespace Kapcsolat

@@ -3,6 +3,7 @@
 #include "Beall.h"
 #include "DbHiba.h"
 #include "Seged.h"
+#include "Tranzakcio.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
@@ -12,10 +13,16 @@ QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db)
 {
     if (!db.isValid() || !db.isOpen())
         throw DbHiba(QStringLiteral("Nincs nyitott adatbázis-kapcsolat."), sql);
+    // Inside a transaction the server has ended (deadlock, lost connection)
+    // a statement would run on its own: refused.
+    Tranzakcio::futtathato(db, sql);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(sql))
-        throw DbHiba::driverbol(q.lastError(), sql);
+    if (!q.exec(sql)) {
+        const DbHiba hiba = DbHiba::driverbol(q.lastError(), sql);
+        Tranzakcio::utasitasHiba(db, hiba.kod(), sql);
+        throw hiba;
+    }
     return q;
 }
 
@@ -24,7 +31,8 @@ void SqlFuttat(const QString& sql, QSqlDatabase db)
     SqlNyit(sql, db);
 }
 
-namespace {
+namespace
+{
 
 QVariant elsoErtek(const QString& sql, QSqlDatabase db)
 {
@@ -167,8 +175,8 @@ QString UgyfelNev(int ugyfel)
 
 QString MertNev(int mert)
 {
-    return SqlSzoveg(QLatin1String("SELECT mert_nev FROM mert WHERE mert=") + QString::number(mert) +
-                         QLatin1Char(';'),
+    return SqlSzoveg(QLatin1String("SELECT mert_nev FROM mert WHERE mert=") +
+                         QString::number(mert) + QLatin1Char(';'),
                      QString());
 }
 

@@ -50,9 +50,11 @@ QStringList TablaNevek(QSqlDatabase db = Kapcsolat::fo());
 // table.
 QString InsertSzoveg(const QString& tabla, QSqlDatabase db = Kapcsolat::fo());
 // Writes the data of every base table as the backup script ("TRUNCATE" and
-// the data block per table), CR LF line ends, in the Windows-1250 code page.
-// haladas(index, darab) is called before each table. Throws DbHiba or
-// std::runtime_error when the file cannot be written.
+// the data block per table, between the marks of MentesFormatum.h), CR LF
+// line ends, in the Windows-1250 code page, read in one consistent snapshot
+// and written as it is read. The file is written beside its target and
+// renamed over it only when complete. haladas(index, darab) is called before
+// each table. Throws DbHiba, or Hiba when the file cannot be written.
 void AdatMentes(const QString& fajl, QSqlDatabase db = Kapcsolat::fo(),
                 const std::function<void(int, int)>& haladas = {});
 

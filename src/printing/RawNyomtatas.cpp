@@ -1,13 +1,14 @@
 #include "RawNyomtatas.h"
 
+#include "KozosDB.h"
 #include "Mappak.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPrinterInfo>
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 RawCel& rawCel()
 {
@@ -44,10 +45,12 @@ RawCel RawNyomtatoCel(RawCel cel)
     return regi;
 }
 
-QStringList TelepitettNyomtatok()
+QString NyomtatasHibaSzoveg(const QString& ok)
 {
-    return QPrinterInfo::availablePrinterNames();
+    return Forditas(QStringLiteral("Hiba nyomtatás közben:")) + QStringLiteral("\r\n") + ok;
 }
+
+NyomtatasHiba::NyomtatasHiba(const QString& ok) : Hiba(NyomtatasHibaSzoveg(ok)) {}
 
 QString PortAlapEszkoz(const QString& port)
 {
@@ -68,7 +71,8 @@ QString PortAlapEszkoz(const QString& port)
 #endif
 }
 
-namespace {
+namespace
+{
 
 bool portNevE(const QString& nev)
 {

@@ -4,6 +4,8 @@
 // Linux, the Windows spooler on Windows), the list of installed printers,
 // and the port path (LPT and COM names mapped to device files, or a file).
 
+#include "Hiba.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,8 +18,20 @@
 bool RawNyomtat(const QString& nyomtato, const QByteArray& adat, QString* hiba = nullptr);
 
 // The names of the installed printers (queues), as the printer dialogs list
-// them; empty when there are none.
+// them; empty when there are none. One implementation per platform.
 QStringList TelepitettNyomtatok();
+
+// A document that could not be printed: its message is the whole text of the
+// error box, the translated "Hiba nyomtatás közben:", CR LF and the reason.
+class NyomtatasHiba : public Hiba
+{
+public:
+    explicit NyomtatasHiba(const QString& ok);
+    QString hibaSzoveg() const override { return uzenet(); }
+};
+// The error text of the printing paths: the translated
+// "Hiba nyomtatás közben:", CR LF and the reason.
+QString NyomtatasHibaSzoveg(const QString& ok);
 
 // Replaces the spooler behind RawNyomtat (tests); an empty function restores
 // the spooler. Returns the previous replacement.

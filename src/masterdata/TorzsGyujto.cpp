@@ -1,0 +1,127 @@
+#include "TorzsGyujto.h"
+
+#include "KozosDB.h"
+#include "Seged.h"
+#include "TorzsLeirasok.h"
+#include "TorzsModell.h"
+#include "TorzsSzerkeszt.h"
+#include "TorzsTablak.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+QColor GyujtoSzin(const QString& kelldb, double db, double minkeszlet)
+{
+    if (!IgenE(kelldb))
+        return QColor(196, 224, 255);
+    QColor c;
+    if (db < minkeszlet)
+        c = QColor(193, 255, 224);
+    if (db < 0)
+        c = QColor(255, 221, 221);
+    return c;
+}
+
+std::function<void(QWidget*)>& Tfrm_TorzsGyujto::leltarAblak()
+{
+    static std::function<void(QWidget*)> fv;
+    return fv;
+}
+
+Tfrm_TorzsGyujto::Tfrm_TorzsGyujto(QWidget* szulo)
+    : TorzsLista(GyujtoLeiras(), QStringLiteral("frm_TorzsGyujto"),
+                 QStringLiteral("Alapanyagok - Raktári készletek"), Qt::AlignRight, szulo)
+{
+    resize(900, 500);
+    cimKattintasBeallit(CimKattintas::Rendez);
+    jelzoBeallit(19);
+    osszesitoSzeles(250);
+    akcio(QStringLiteral("aTorol"))->setText(QStringLiteral("Töröl"));
+    akcio(QStringLiteral("aTorol"))->setToolTip(QStringLiteral("Sor törlése"));
+    modell()->sorSzin = [](const TorzsModell& m, int sor) {
+        return GyujtoSzin(m.ertek(sor, QStringLiteral("kelldb")).toString(),
+                          m.ertek(sor, QStringLiteral("db")).toDouble(),
+                          m.ertek(sor, QStringLiteral("minkeszlet")).toDouble());
+    };
+    QAction* aLeltar = ujAkcio(QStringLiteral("aKeszletModosit"), QStringLiteral("Leltár"), {},
+                               QStringLiteral("Készletek közvetlen módosítása"));
+    aLeltar->setEnabled(bool(leltarAblak()));
+    connect(aLeltar, &QAction::triggered, this, [this] {
+        if (!JogVan(JogFajta::Rendszergazda, Jog)) {
+            jogProba(QStringLiteral("Nincs jogosultság a művelethez."));
+            return;
+        }
+        if (!leltarAblak())
+            return;
+        leltarAblak()(this);
+        try {
+            frissit();
+        } catch (const std::exception& e) {
+            hibaMutat(e);
+        }
+    });
+    QAction* aKeres = ujAkcio(QStringLiteral("aKeres"), QStringLiteral("Kereső"),
+                              QKeySequence(Qt::CTRL | Qt::Key_F), {}, false);
+    connect(aKeres, &QAction::triggered, this, [this] { kereso()->setFocus(); });
+}
+
+void Tfrm_TorzsGyujto::frissult()
+{
+    osszesitoBeallit(GyujtoOsszesito());
+}
+
+int Tfrm_TorzsGyujto::szerkeszto(int kulcs)
+{
+    return GyujtoSzerkeszt(kulcs, this);
+}
+
+int GyujtoSzerkeszt(int gyujto, QWidget* szulo)
+{
+    TorzsSzerkeszt d(GyujtoLeiras(), QStringLiteral("frm_TorzsGyujto_Szerkeszt"),
+                     QStringLiteral("Alapanyag szerkesztés"), gyujto, szulo);
+    auto nev = [](const char* tabla) {
+        return [tabla](int k) {
+            const QString t = QLatin1String(tabla);
+            return SqlSzoveg(QStringLiteral("SELECT ") + t + QStringLiteral("_nev FROM ") + t +
+                                 QStringLiteral(" WHERE ") + t + QLatin1Char('=') +
+                                 QString::number(k) + QLatin1Char(';'),
+                             QStringLiteral("<nincs megadva>"));
+        };
+    };
+    d.szoveg(QStringLiteral("gyujto_kod"), QStringLiteral("cikkszám, vagy vonalkód"), true);
+    d.szoveg(QStringLiteral("gyujto_nev"), QStringLiteral("megnevezés"));
+    d.valaszto(
+        QStringLiteral("kategoria"), QStringLiteral("kategória"),
+        [&d](int k) { return KategoriaValaszt(k, true, &d); }, nev("kategoria"));
+    d.valaszto(
+        QStringLiteral("mert"), QStringLiteral("mértékegység"),
+        [&d](int k) {
+            QString n;
+            return MertValasztNev(k, true, n, &d);
+        },
+        nev("mert"));
+    d.szam(QStringLiteral("minkeszlet"), QStringLiteral("minimum készlet"));
+    d.szam(QStringLiteral("afakulcs"), QStringLiteral("áfakulcs"));
+    d.szam(QStringLiteral("ar"), QStringLiteral("besz.ár"));
+    d.jelzo(QStringLiteral("kelldb"), QStringLiteral("Készlet követés"));
+    d.szam(QStringLiteral("db"), QStringLiteral("jelenlegi készlet"), false, true);
+    d.kotelezo(QStringLiteral("gyujto_kod"), QStringLiteral("Gyűjtő kódjának megadása kötelező."));
+    d.kotelezo(QStringLiteral("gyujto_nev"), QStringLiteral("Gyűjtő nevének megadása kötelező."));
+    d.gombok();
+    return SzerkesztoFuttat(d);
+}
+
+int GyujtoValaszt(int kezdo, bool valasztas, QWidget* szulo)
+{
+    Tfrm_TorzsGyujto w(szulo);
+    return ListaValaszt(w, kezdo, valasztas);
+}
+
+int GyujtoValasztAr(int kezdo, bool valasztas, double& ar, QWidget* szulo)
+{
+    Tfrm_TorzsGyujto w(szulo);
+    const int k = ListaValaszt(w, kezdo, valasztas);
+    if (k != -1)
+        ar = w.aktualis(QStringLiteral("ar")).toDouble();
+    return k;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+// The stock holder list "Alapanyagok - Raktári készletek" (searching on the
+// server, stock totals in the status bar, row colours by stock level), its
+// editor and entry routines.
+
+#include "TorzsLista.h"
+
+#include <functional>
+
+class Tfrm_TorzsGyujto : public TorzsLista
+{
+    Q_OBJECT
+public:
+    explicit Tfrm_TorzsGyujto(QWidget* szulo = nullptr);
+
+    // The stock count window, when the program has one; "Leltár" stays
+    // disabled without it.
+    static std::function<void(QWidget*)>& leltarAblak();
+
+protected:
+    int szerkeszto(int kulcs) override;
+    void frissult() override;
+};
+
+// The row colour of a holder: untracked light blue; tracked below its
+// minimum light green, below zero light red; otherwise none.
+QColor GyujtoSzin(const QString& kelldb, double db, double minkeszlet);
+
+int GyujtoValaszt(int kezdo, bool valasztas, QWidget* szulo = nullptr);
+// Also gives the chosen holder's purchase price (NULL as 0) on OK.
+int GyujtoValasztAr(int kezdo, bool valasztas, double& ar, QWidget* szulo = nullptr);
+int GyujtoSzerkeszt(int gyujto, QWidget* szulo = nullptr);
