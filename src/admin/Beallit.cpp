@@ -48,8 +48,13 @@ const Jelzo Jelzok[] = {
     {"vanfigyelmeztetes", "\"KÉSZPÉNZ ÁTVÉTELÉRE NEM JOGOSÍT\" felirat megjelenítés",
      &TBeallitSor::vanfigyelmeztetes},
     {"keskenyblokk", "Keskeny blokknyomtató (57mm)", &TBeallitSor::keskenyblokk},
+#ifdef Q_OS_WIN
     {"csiliviliblokk", "Grafikus nyomtatás (80mm,Windows driver szükséges)",
      &TBeallitSor::csiliviliblokk},
+#else
+    {"csiliviliblokk", "Grafikus nyomtatás (80mm, CUPS nyomtatómeghajtó szükséges)",
+     &TBeallitSor::csiliviliblokk},
+#endif
     {"vanszervizjelszo", "Szervízdíj csak jelszóval", &TBeallitSor::vanszervizjelszo},
 };
 

@@ -26,6 +26,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -58,13 +60,13 @@ class FelhasznaloRacs : public QTableView
 public:
     using QTableView::QTableView;
 
-    // The width of a flag column: 77 pixels, or the widest title.
+    // The width of a flag column: 77 pixels, or what the widest title needs
+    // (with the sort mark, and at one font step larger).
     int jelzoSzeles() const
     {
-        const QFontMetrics fm(horizontalHeader()->font());
         int w = 77;
         for (int i = 2; i < OszlopDb; ++i)
-            w = qMax(w, fm.horizontalAdvance(QString::fromUtf8(Oszlopok[i].cim)) + 16);
+            w = qMax(w, CimSzelesseg(horizontalHeader(), i));
         return w;
     }
 
@@ -77,8 +79,8 @@ public:
         // frame and scroll bar) leave: 40 % and 60 %.
         const int marad = qMax(0, width() - 6 * jelzo - 40);
         // A narrow window scrolls rather than hiding the names.
-        setColumnWidth(0, qMax(80, marad * 40 / 100));
-        setColumnWidth(1, qMax(120, marad * 60 / 100));
+        setColumnWidth(0, std::max({80, marad * 40 / 100, CimSzelesseg(horizontalHeader(), 0)}));
+        setColumnWidth(1, std::max({120, marad * 60 / 100, CimSzelesseg(horizontalHeader(), 1)}));
     }
 
 protected:

@@ -1,5 +1,6 @@
 #include "FelhasznaloAdat.h"
 
+#include "Azonositas.h"
 #include "KozosDB.h"
 #include "Seged.h"
 
@@ -40,8 +41,8 @@ TFelhasznaloAdat FelhasznaloOlvas(const QString& kod, bool* talalt)
     auto f = [&](const char* m) { return IgenE(r.value(QLatin1String(m))); };
     a.felhasznalo = Szoveg(r.value(QStringLiteral("felhasznalo")));
     a.felhasznalo_nev = Szoveg(r.value(QStringLiteral("felhasznalo_nev")));
-    a.jelszoNull = r.value(QStringLiteral("jelszo")).isNull();
-    a.jelszo = Szoveg(r.value(QStringLiteral("jelszo")));
+    a.jelszoNull = r.value(QStringLiteral("jelszo")).isNull() ||
+                   Szoveg(r.value(QStringLiteral("jelszo"))).isEmpty();
     a.rendszergazda = f("rendszergazda");
     a.torzsszerkeszt = f("torzsszerkeszt");
     a.napzar = f("napzar");
@@ -56,7 +57,7 @@ TFelhasznaloAdat FelhasznaloOlvas(const QString& kod, bool* talalt)
 
 QString FelhasznaloEllenoriz(const TFelhasznaloAdat& adat, const QString& jelszoIsmet)
 {
-    if (adat.jelszo.isEmpty())
+    if (adat.jelszo.isEmpty() && adat.jelszoNull)
         return QStringLiteral("Hiányos adat megadás");
     if (adat.jelszo != jelszoIsmet)
         return QStringLiteral("Hibás jelszó megadás");
@@ -68,7 +69,7 @@ void FelhasznaloMent(const TFelhasznaloAdat& a, const QString& eredetiKod)
     const QString ertekek[] = {
         szovegVagyNull(a.felhasznalo),
         szovegVagyNull(a.felhasznalo_nev),
-        szovegVagyNull(a.jelszo),
+        a.jelszo.isEmpty() ? QStringLiteral("NULL") : SqlIdez(JelszoHash(a.jelszo)),
         flag(a.rendszergazda),
         flag(a.torzsszerkeszt),
         flag(a.napzar),
@@ -95,9 +96,13 @@ void FelhasznaloMent(const TFelhasznaloAdat& a, const QString& eredetiKod)
               QStringLiteral(");");
     } else {
         QString s;
-        for (int i = 0; i < 12; ++i)
-            s += (i ? QStringLiteral(",") : QString()) + QLatin1String(oszlopok[i]) +
+        for (int i = 0; i < 12; ++i) {
+            // No new password: the stored one stays.
+            if (i == 2 && a.jelszo.isEmpty())
+                continue;
+            s += (s.isEmpty() ? QString() : QStringLiteral(",")) + QLatin1String(oszlopok[i]) +
                  QLatin1Char('=') + ertekek[i];
+        }
         sql = QStringLiteral("UPDATE felhasznalo SET ") + s +
               QStringLiteral(" WHERE felhasznalo=") + SqlIdez(eredetiKod) + QLatin1Char(';');
     }

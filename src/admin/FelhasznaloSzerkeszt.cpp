@@ -1,5 +1,6 @@
 #include "FelhasznaloSzerkeszt.h"
 
+#include "Azonositas.h"
 #include "Beall.h"
 #include "DbHiba.h"
 #include "JelszoStilus.h"
@@ -32,7 +33,7 @@ const Jogmezo Jogok[9] = {
     {"Bevételezés", "chkBevetelezes", &TFelhasznaloAdat::bevetelezes},
     {"Selejtezés", "chkSelejtezes", &TFelhasznaloAdat::selejtezes},
     {"Áru kiadás", "chkKiadas", &TFelhasznaloAdat::kiadas},
-    {"Kasszát nézhezi?", "chkKasszanez", &TFelhasznaloAdat::kasszanez},
+    {"Kasszát nézheti?", "chkKasszanez", &TFelhasznaloAdat::kasszanez},
     {"Kedvezményt adhat", "chkKedvezmenytadhat", &TFelhasznaloAdat::kedvezmenytadhat},
 };
 
@@ -62,8 +63,8 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(const TFelhasznaloAdat& ada
     nagy.setBold(true);
     m_edtKod->setFont(nagy);
     m_edtNev = mezo(this, "edtFelhasznaloNev", 20, false);
-    m_edtJelszo = mezo(this, "edtJelszo", 10, true);
-    m_edtJelszo2 = mezo(this, "edtJelszo2", 10, true);
+    m_edtJelszo = mezo(this, "edtJelszo", JelszoHossz, true);
+    m_edtJelszo2 = mezo(this, "edtJelszo2", JelszoHossz, true);
     // Masked with "*"; the style is created after the edits so it outlives them.
     auto* csillag = new JelszoStilus(QLatin1Char('*'), this);
     m_edtJelszo->setStyle(csillag);
@@ -71,8 +72,14 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(const TFelhasznaloAdat& ada
 
     m_edtKod->setText(adat.felhasznalo);
     m_edtNev->setText(adat.felhasznalo_nev);
+    // Only a hash is stored: the edits start empty, and left empty they
+    // keep the stored password.
     m_edtJelszo->setText(adat.jelszo);
     m_edtJelszo2->setText(adat.jelszo);
+    if (!adat.jelszoNull) {
+        m_edtJelszo->setPlaceholderText(QStringLiteral("változatlan"));
+        m_edtJelszo2->setPlaceholderText(QStringLiteral("változatlan"));
+    }
 
     auto* racs = new QGridLayout;
     int sor = 0;
@@ -133,7 +140,6 @@ void Tfrm_FelhasznaloSzerkeszt::okKattint()
     a.felhasznalo = m_edtKod->text();
     a.felhasznalo_nev = m_edtNev->text();
     a.jelszo = m_edtJelszo->text();
-    a.jelszoNull = a.jelszo.isEmpty();
     for (int i = 0; i < 9; ++i)
         a.*(Jogok[i].mezo) = m_jogok[i]->isChecked();
 
@@ -150,6 +156,9 @@ void Tfrm_FelhasznaloSzerkeszt::okKattint()
         HibaUzenet(QStringLiteral("Hiányos adat megadás") + QLatin1Char('\n') + h.uzenet(), this);
         return;
     }
+    if (!a.jelszo.isEmpty())
+        a.jelszoNull = false;
+    a.jelszo.clear();
     m_adat = a;
     accept();
 }

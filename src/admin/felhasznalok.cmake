@@ -9,3 +9,4 @@ target_sources(vexlof_admin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FelhasznaloSzerkeszt.h ${CMAKE_CURRENT_LIST_DIR}/FelhasznaloSzerkeszt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Beallit.h ${CMAKE_CURRENT_LIST_DIR}/Beallit.cpp
 )
+target_link_libraries(vexlof_admin PUBLIC Qt6::Network)

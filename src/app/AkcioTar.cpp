@@ -82,14 +82,14 @@ constexpr AkcioLeiras g_leirasok[] = {
     {Parancs::Sugo, "aSugo", "Súgó", nullptr, K(Qt::Key_F1), false, false, 0, 0, BN},
     {Parancs::Doksi, "aDoksi", "Program dokumentáció", nullptr, 0, false, false, 0, 0, BN},
     {Parancs::SugoUjdonsag, "aSugoUjdonsag", "Újdonságok az Interneten", nullptr, 0, false, false, 0, 0, BN},
-    {Parancs::SugoLevel, "aSugoLevel", "Levélküldés Vardelnek", nullptr, 0, false, false, 0, 0, BN},
-    {Parancs::SugoHonlap, "aSugoHonlap", "Vardel honlapja", nullptr, 0, false, false, 0, 0, BN},
+    {Parancs::SugoLevel, "aSugoLevel", "Levélküldés Vardelnek", nullptr, 0, false, false, 0, 0, Beallitasfugges::Email},
+    {Parancs::SugoHonlap, "aSugoHonlap", "Vardel honlapja", nullptr, 0, false, false, 0, 0, Beallitasfugges::Honlap},
     {Parancs::SugoFontos, "aSugoFontos", "Fontos információk", nullptr, K(Qt::Key_F1, Qt::ControlModifier), false, false, 0, 0, BN},
     {Parancs::SugoNevjegy, "aSugoNevjegy", "Névjegy", nullptr, K(Qt::Key_F1, Qt::AltModifier), false, false, 0, 0, BN},
 
     {Parancs::NyomKlt, "aNyomKlt", "Pillanatnyi készletek (blokk)", nullptr, 0, false, false, NY, NY, BN},
     {Parancs::Minkeszlet, "aMinkeszlet", "Minimumkészlet alatti készletek", nullptr, 0, false, false, NY, NY, BN},
-    {Parancs::EgyAsztal, "aEgyAsztal", "Fordrászok forgalma", nullptr, 0, false, false, NY, NY, BN},
+    {Parancs::EgyAsztal, "aEgyAsztal", "Fodrászok forgalma", nullptr, 0, false, false, NY, NY, BN},
     {Parancs::ForgAsztal, "aForgAsztal", "Forgalom fodrászonként (részletes)", nullptr, 0, false, false, NY, NY, BN},
     {Parancs::ForgKatMost, "aForgKatMost", "Pillanatnyi forgalom kategóriánként", nullptr, 0, false, false, NY, NY, BN},
     {Parancs::NyomForgMost2, "aNyomForgMost2", "Pillanatnyi forgalom kategóriánként (részletes)", nullptr, 0, false, false, NY, NY, BN},
@@ -233,6 +233,10 @@ bool AkcioTar::latszik(const AkcioLeiras& l, const AkcioAllapot& a)
         return a.bonusz;
     case Beallitasfugges::Adossag:
         return a.adossag;
+    case Beallitasfugges::Honlap:
+        return a.honlap;
+    case Beallitasfugges::Email:
+        return a.email;
     }
     return true;
 }

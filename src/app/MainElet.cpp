@@ -73,6 +73,8 @@ void Tfrm_Main::indulasiBeallitasok()
     AkcioAllapot a = m_akciok->allapot();
     a.bonusz = Beall.bonuszcikkazon > 0;
     a.adossag = Beall.vanadossag;
+    a.honlap = !KeszitoHonlapUrl().isEmpty();
+    a.email = !KeszitoLevelUrl().isEmpty();
     m_akciok->alkalmaz(a);
 }
 

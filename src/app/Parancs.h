@@ -136,4 +136,6 @@ enum class Beallitasfugges {
     Szervsor, // shown while beallit.szervsor is not 0
     Bonusz,   // shown when the bonus item was set at start-up
     Adossag,  // shown when credit handling was on at start-up
+    Honlap,   // shown when the maker's web site is set
+    Email,    // shown when the maker's mail address is set
 };

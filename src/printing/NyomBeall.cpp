@@ -1,6 +1,7 @@
 #include "NyomBeall.h"
 
 #include "Inp.h"
+#include "InpStr.h"
 #include "KozosDB.h"
 #include "NyomtatoModell.h"
 #include "Radio.h"
@@ -10,6 +11,7 @@
 #include "Uzenetek.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFontDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -69,6 +71,21 @@ bool kodlapEsMarka(TNyomtato& ny, QWidget* szulo)
     return ny.marka >= 0;
 }
 
+// The port "FILE": the file the documents go to, proposed in the data
+// folder; the profile keeps its full path as the printer name.
+bool fajlKer(TNyomtato& ny, QWidget* szulo)
+{
+    QString fajl = QDir::toNativeSeparators(FajlKimenetAlap());
+    if (!InpSzoveg(Forditas(QStringLiteral("Kimeneti fájl")),
+                   Forditas(QStringLiteral("Melyik fájlba kerüljön a nyomtatás?")), fajl, -1, true,
+                   szulo))
+        return false;
+    fajl = fajl.trimmed();
+    ny.nyomtato_nev =
+        fajl.isEmpty() ? FajlKimenetAlap() : PortFajl(QDir::fromNativeSeparators(fajl));
+    return true;
+}
+
 } // namespace
 
 bool UjNyomtatoKer(TNyomtato& ny, QWidget* szulo)
@@ -101,6 +118,8 @@ bool UjNyomtatoKer(TNyomtato& ny, QWidget* szulo)
             if (p < 0)
                 return false;
             ny.nyomtato_nev = portok.at(p);
+            if (ny.nyomtato_nev == QLatin1String("FILE") && !fajlKer(ny, szulo))
+                return false;
         }
         if (!kodlapEsMarka(ny, szulo) || !szelesEsEmeles(ny, szulo))
             return false;
@@ -121,7 +140,8 @@ Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
     setObjectName(QStringLiteral("frm_NyomBeall"));
     setWindowTitle(Forditas(QStringLiteral("Nyomtatók")));
     setSizeGripEnabled(true);
-    resize(760, 360);
+    // Wide enough for every column title and the longest type name.
+    resize(940, 360);
 
     const auto akcio = [this](const char* felirat, const QKeySequence& billentyu, auto slot) {
         auto* a = new QAction(Forditas(QString::fromUtf8(felirat)), this);
@@ -161,7 +181,6 @@ Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
     m_racs->setObjectName(QStringLiteral("DBGrid1"));
     m_racs->setModel(m_modell);
     ListaRacsBeallit(m_racs);
-    m_racs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_racs->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_racs, &QWidget::customContextMenuRequested, this, [this](const QPoint& hely) {
         QMenu menu(this);
@@ -285,9 +304,10 @@ void Tfrm_NyomBeall::Lejjebb()
 
 void Tfrm_NyomBeall::oszlopSzelessegek()
 {
-    const int szeles = m_racs->width() - 40;
+    QList<int> aranyok;
     for (int i = 0; i < NyomtatoModell::OszlopDarab; ++i)
-        m_racs->setColumnWidth(i, szeles * NyomtatoModell::oszlopArany(i) / 100);
+        aranyok << NyomtatoModell::oszlopArany(i);
+    OszlopAranyok(m_racs, aranyok, 40);
 }
 
 void Tfrm_NyomBeall::resizeEvent(QResizeEvent* e)

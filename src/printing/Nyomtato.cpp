@@ -104,9 +104,17 @@ bool logikai(const QStringList& m, int i)
 
 const QStringList& NyomtipusNevek()
 {
+    // The graphic and the text path go through the system's printing: the
+    // Windows spooler there, CUPS elsewhere.
+#ifdef Q_OS_WIN
     static const QStringList n = {QStringLiteral("Windows nyomtatás (grafikus)"),
                                   QStringLiteral("Windows nyomtatás (szöveges)"),
                                   QStringLiteral("Direkt nyomtatás (Port)")};
+#else
+    static const QStringList n = {QStringLiteral("CUPS nyomtatás (grafikus)"),
+                                  QStringLiteral("CUPS nyomtatás (szöveges)"),
+                                  QStringLiteral("Direkt nyomtatás (Port)")};
+#endif
     return n;
 }
 

@@ -100,8 +100,14 @@ QString PortFajl(const QString& nev, QString* hiba)
         return eszkoz;
     }
     if (n.compare(QLatin1String("FILE"), Qt::CaseInsensitive) == 0)
-        return QDir::current().filePath(n);
-    return n;
+        return FajlKimenetAlap();
+    // Never the program's current folder, which the operator does not see.
+    return QDir(AdatMappa()).absoluteFilePath(n);
+}
+
+QString FajlKimenetAlap()
+{
+    return AdatMappa() + QStringLiteral("/Nyomtatas.txt");
 }
 
 bool PortEszkozE(const QString& nev)
@@ -110,8 +116,8 @@ bool PortEszkozE(const QString& nev)
 #ifdef Q_OS_WIN
     return portNevE(n);
 #else
-    return portNevE(n) ||
-           QDir::cleanPath(QDir::current().absoluteFilePath(n)).startsWith(QLatin1String("/dev/"));
+    return portNevE(n) || QDir::cleanPath(QDir(AdatMappa()).absoluteFilePath(n))
+                              .startsWith(QLatin1String("/dev/"));
 #endif
 }
 

@@ -46,11 +46,16 @@ inline const QString PortSzakasz = QStringLiteral("Portok");
 // itself); empty for other names.
 QString PortAlapEszkoz(const QString& port);
 
+// The file a profile on the port "FILE" writes to when it names none:
+// AdatMappa() + "/Nyomtatas.txt".
+QString FajlKimenetAlap();
+
 // The file the port path writes for a name: the configured (or default)
-// device of LPT1..LPT3 and COM1..COM6 (any case), "FILE" in the current
-// directory, any other non-empty name as a file path (a device such as
-// /dev/usb/lp0, or a file). Empty, with the reason in *hiba, for an empty name
-// and for LPT or COM numbers without a device.
+// device of LPT1..LPT3 and COM1..COM6 (any case), FajlKimenetAlap() for
+// "FILE", any other non-empty name as a file path (a device such as
+// /dev/usb/lp0, or a file; a relative path lies in the data folder). Empty,
+// with the reason in *hiba, for an empty name and for LPT or COM numbers
+// without a device.
 QString PortFajl(const QString& nev, QString* hiba = nullptr);
 
 // True when the port path must not create the file: mapped ports and paths

@@ -5,7 +5,9 @@
 #include "KozosDB.h"
 #include "NyomtatKep.h"
 #include "RawNyomtatas.h"
+#include "Uzenetek.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -20,11 +22,26 @@ QString& pdfCel()
     return cel;
 }
 
+// The ordinary file (not a device) the port path of the profile writes.
+QString kimenetiFajl(const TNyomtato& ny)
+{
+    if (ny.nyomtipus != 2)
+        return {};
+    const QString fajl = PortFajl(ny.nyomtato_nev);
+    return PortEszkozE(ny.nyomtato_nev) || PortEszkozE(fajl) ? QString() : fajl;
+}
+
 } // namespace
 
 void GrafikusPdfCel(const QString& fajl)
 {
     pdfCel() = fajl;
+}
+
+QString FajlbaNyomtatvaSzoveg(const QString& fajl)
+{
+    return Forditas(QStringLiteral("A nyomtatás fájlba került:")) + QStringLiteral("\r\n") +
+           QDir::toNativeSeparators(fajl);
 }
 
 int GrafikusRajzol(QPrinter& nyomtato, const TNyomtato& ny, const QStringList& sorok)
@@ -68,7 +85,11 @@ void GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok)
         const QPrinterInfo info = QPrinterInfo::printerInfo(ny.nyomtato_nev);
         const QString nev = info.isNull() ? QPrinterInfo::defaultPrinterName() : info.printerName();
         if (nev.isEmpty())
-            throw NyomtatasHiba(Forditas(QStringLiteral("Nincs elérhető nyomtató.")));
+            // Typically a workstation without any profile or printer yet.
+            throw NyomtatasHiba(
+                Forditas(QStringLiteral("Nincs elérhető nyomtató.")) + QLatin1Char(' ') +
+                Forditas(QStringLiteral("Nyomtatót a Rendszer menü \u201eNyomtatók "
+                                        "beállítása\u201d pontjában lehet felvenni.")));
         nyomtato.setPrinterName(nev);
     }
     if (GrafikusRajzol(nyomtato, ny, s) == 0)
@@ -114,6 +135,7 @@ NyomtatasEredmeny SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QW
         NyomtatoBetolt(n, ny);
         try {
             ProfilNyomtat(ny, sorok);
+            e.fajl = kimenetiFajl(ny);
         } catch (const NyomtatasHiba& h) {
             e.hiba = h;
         }
@@ -122,10 +144,7 @@ NyomtatasEredmeny SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QW
 
     Tfrm_NyomtatKep ablak(szulo);
     ablak.nyomtatoBeallit(n - 1);
-    const bool van = NyomtatoBetolt(n, ablak.ny);
-    if (van)
-        ablak.margoBeallit(ablak.ny.szeles);
-    ablak.nyomtatLathato(van);
+    ablak.profilBeallit(n);
     ablak.sorokBeallit(sorok);
     if (ablak.exec() != QDialog::Accepted)
         return e;
@@ -134,9 +153,14 @@ NyomtatasEredmeny SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QW
     try {
         ProfilNyomtat(ablak.ny, sorok);
         e.nyomtatva = true;
+        e.fajl = kimenetiFajl(ablak.ny);
     } catch (const NyomtatasHiba& h) {
         e.hiba = h;
     }
+    // The preview is the operator's window: a document that went to a file
+    // is said there (a direct print leaves it to the caller).
+    if (!e.fajl.isEmpty())
+        Uzenet(FajlbaNyomtatvaSzoveg(e.fajl), szulo);
     return e;
 }
 
@@ -145,5 +169,7 @@ bool SzovegNyomtatMutat(int n, const QStringList& sorok, bool direkt, QWidget* s
     const NyomtatasEredmeny e = SzovegNyomtat(n, sorok, direkt, szulo);
     if (e.hiba)
         HibaMutat(*e.hiba, szulo);
+    else if (direkt && !e.fajl.isEmpty())
+        Uzenet(FajlbaNyomtatvaSzoveg(e.fajl), szulo);
     return e.nyomtatva;
 }

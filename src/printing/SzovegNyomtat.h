@@ -25,6 +25,9 @@ class QWidget;
 struct [[nodiscard]] NyomtatasEredmeny {
     bool nyomtatva = false;
     std::optional<NyomtatasHiba> hiba;
+    // The file the port path wrote when it is an ordinary file (not a
+    // device): paper the operator has to look for. Empty otherwise.
+    QString fajl;
 
     explicit operator bool() const { return nyomtatva; }
 };
@@ -38,7 +41,9 @@ struct [[nodiscard]] NyomtatasEredmeny {
 NyomtatasEredmeny SzovegNyomtat(int n, const QStringList& sorok, bool direkt,
                                 QWidget* szulo = nullptr);
 // SzovegNyomtat for a window: a failure is shown in the error box over
-// szulo. Returns `nyomtatva`.
+// szulo, a direct print written to a file in the information box
+// (FajlbaNyomtatvaSzoveg; the preview says that itself). Returns
+// `nyomtatva`.
 bool SzovegNyomtatMutat(int n, const QStringList& sorok, bool direkt, QWidget* szulo);
 
 // The output path of the profile's `nyomtipus`; any other value prints
@@ -63,3 +68,5 @@ int GrafikusRajzol(QPrinter& nyomtato, const TNyomtato& ny, const QStringList& s
 // Sends the graphic path to a PDF file instead of a printer (tests and
 // headless runs); an empty name restores the printer.
 void GrafikusPdfCel(const QString& fajl);
+// "A nyomtatás fájlba került:", CR LF and the file.
+QString FajlbaNyomtatvaSzoveg(const QString& fajl);

@@ -1,5 +1,6 @@
 #include "rpt_KonyhaBlokk.h"
 
+#include "Beall.h"
 #include "BlokkSzoveg.h"
 #include "Seged.h"
 
@@ -42,7 +43,7 @@ RiportDef konyhaBlokk(const KonyhaBlokkAdat& a, bool keskeny)
     d.osszesito =
         RSav(150, {RVonal(0, 10, w), RKif(0, 20, w, 40, QStringLiteral("DATETIME")).meret(7),
                    RCimke(0, 60, w, 35, TermekFelirat()).meret(6),
-                   RCimke(0, 95, w, 35, KeszitoWebCim).meret(6)});
+                   RCimke(0, 95, w, 35, KeszitoWebCim()).meret(6)});
     return d;
 }
 

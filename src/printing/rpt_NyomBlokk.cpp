@@ -1,5 +1,6 @@
 #include "rpt_NyomBlokk.h"
 
+#include "Beall.h"
 #include "BlokkSzoveg.h"
 #include "Seged.h"
 
@@ -77,7 +78,7 @@ RSav osszesito(const NyomBlokkAdat& a, int w, bool keskeny)
     y += 15;
     s.elemek << RKif(0, y, w, 30, QStringLiteral("DATETIME")).meret(6);
     s.elemek << RCimke(0, y + 30, w, 30, TermekFelirat()).meret(6);
-    s.elemek << RCimke(0, y + 60, w, 30, KeszitoWebCim).meret(6);
+    s.elemek << RCimke(0, y + 60, w, 30, KeszitoWebCim()).meret(6);
     y += 90;
     if (keskeny) {
         // Feeds the paper past the tear bar.

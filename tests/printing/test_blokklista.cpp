@@ -65,12 +65,12 @@ QStringList fejlec(bool sprint, int w)
 QStringList lablec(bool sprint, int w)
 {
     QStringList l{QString(), QStringLiteral("2026.03.14 09:05:07")};
+    // No maker's web address is set: the label alone.
+    Q_UNUSED(w);
     if (sprint)
-        l << QStringLiteral("Vexlo.F V18.0.0.333") + sz(5)
-          << QStringLiteral("www.vexlo-szoftver.hu");
+        l << QStringLiteral("Vexlo.F V18.0.0.333") + sz(5);
     else
-        l << QStringLiteral("Vexlo.F V18.0.0.333").left(w - 21).leftJustified(w - 21) +
-                 QStringLiteral("www.vexlo-szoftver.hu");
+        l << QStringLiteral("Vexlo.F V18.0.0.333");
     return l << QString() << QString() << QString() << QString();
 }
 

@@ -3,6 +3,7 @@
 // 75 lines a page), the port path to files and devices, and the error
 // messages of the text and port paths.
 
+#include "Beall.h"
 #include "BlokkSzoveg.h"
 #include "Mappak.h"
 #include "NyomtatKep.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -116,6 +118,7 @@ private Q_SLOTS:
 
     void elonezetBezar();
     void elonezetHianyzoProfil();
+    void elonezetNyomtatoNelkulMagyaraz();
     void elonezetNyomtatMasikProfilra();
     void elonezetProfilNelkuliValasztas();
     void direktProfilSzerint();
@@ -137,7 +140,9 @@ void TestNyomtatas::initTestCase()
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.close();
     MappakBeallit(m_dir.path());
-    QDir::setCurrent(m_dir.path());
+    // The program's current folder is not the data folder.
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("munka")));
+    QDir::setCurrent(m_dir.filePath(QStringLiteral("munka")));
     RawNyomtatoCel([this](const QString& ny, const QByteArray& adat, QString* hiba) {
         m_raw << RawHivas{ny, adat};
         if (ny == QLatin1String("rossz")) {
@@ -162,7 +167,8 @@ void TestNyomtatas::init()
     NyomtatoListaIr(NyomtatoFajl(), {profil(1, 1, QStringLiteral("Blokk"), 32),
                                      profil(2, 2, QStringLiteral("FILE")),
                                      profil(4, 0, QStringLiteral("nincs ilyen nyomtató"))});
-    QFile::remove(fajl(QStringLiteral("FILE")));
+    QFile::remove(FajlKimenetAlap());
+    Jog = TJog();
 }
 
 void TestNyomtatas::cleanupTestCase()
@@ -219,6 +225,59 @@ void TestNyomtatas::elonezetHianyzoProfil()
     QVERIFY(m_raw.isEmpty());
 }
 
+void TestNyomtatas::elonezetNyomtatoNelkulMagyaraz()
+{
+    // Without a profile the preview says why it cannot print and where a
+    // printer is set up; the set-up is offered to an administrator.
+    QFile::remove(NyomtatoFajl());
+    bool latta = false;
+    amikorMegjelenik([&](Tfrm_NyomtatKep* a) {
+        latta = true;
+        QVERIFY(a->nyomtatGomb()->isHidden());
+        QVERIFY(a->hianyCimke()->isVisible());
+        QVERIFY(a->hianyCimke()->text().contains(QStringLiteral("1. nyomtató")));
+        QVERIFY(a->hianyCimke()->text().contains(QStringLiteral("Nyomtatók beállítása")));
+        QVERIFY(a->beallitGomb()->isVisible());
+        QVERIFY(!a->beallitGomb()->isEnabled());
+        const QString mappa = qEnvironmentVariable("VEXLOF_KEPEK_MAPPA");
+        if (!mappa.isEmpty())
+            a->grab().save(mappa + QStringLiteral("/elonezet_nyomtato_nelkul.png"));
+        a->bezarGomb()->click();
+    });
+    QVERIFY(!SzovegNyomtat(1, {QStringLiteral("x")}, false));
+    QVERIFY(latta);
+
+    Jog.rendszergazda = true;
+    QString beallitasCim;
+    amikorMegjelenik([&](Tfrm_NyomtatKep* a) {
+        QVERIFY(a->beallitGomb()->isEnabled());
+        // The profile window opens over the preview; closed empty, the
+        // preview still cannot print.
+        QTimer::singleShot(0, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            QVERIFY(w && w != a);
+            beallitasCim = w->windowTitle();
+            w->close();
+        });
+        a->beallitGomb()->click();
+        QVERIFY(a->nyomtatGomb()->isHidden());
+        QVERIFY(a->hianyCimke()->isVisible());
+        a->bezarGomb()->click();
+    });
+    QVERIFY(!SzovegNyomtat(1, {QStringLiteral("x")}, false));
+    QCOMPARE(beallitasCim, QStringLiteral("Nyomtatók"));
+
+    // With a profile the hint is gone.
+    NyomtatoListaIr(NyomtatoFajl(), {profil(1, 1, QStringLiteral("Blokk"), 32)});
+    amikorMegjelenik([](Tfrm_NyomtatKep* a) {
+        QVERIFY(!a->nyomtatGomb()->isHidden());
+        QVERIFY(a->hianyCimke()->isHidden());
+        QVERIFY(a->beallitGomb()->isHidden());
+        a->bezarGomb()->click();
+    });
+    QVERIFY(!SzovegNyomtat(1, {QStringLiteral("x")}, false));
+}
+
 void TestNyomtatas::elonezetNyomtatMasikProfilra()
 {
     // Preselected 1, the user picks printer 2 (the port path to "FILE").
@@ -229,8 +288,11 @@ void TestNyomtatas::elonezetNyomtatMasikProfilra()
     const QStringList sorok = {QStringLiteral("Béla")};
     QVERIFY(SzovegNyomtat(1, sorok, false));
     QVERIFY(m_raw.isEmpty());
-    QCOMPARE(olvas(fajl(QStringLiteral("FILE"))),
-             DirektAdat(profil(2, 2, QStringLiteral("FILE")), sorok));
+    QCOMPARE(olvas(FajlKimenetAlap()), DirektAdat(profil(2, 2, QStringLiteral("FILE")), sorok));
+    // The preview says where the document went.
+    QCOMPARE(m_uzenetek.size(), 1);
+    QCOMPARE(m_uzenetek.at(0).tipus, UzenetAdat::Informacio);
+    m_uzenetek.clear();
 
     // Kept on printer 1: the raw job of profile 1.
     amikorMegjelenik([](Tfrm_NyomtatKep* a) { a->nyomtatGomb()->click(); });
@@ -260,9 +322,21 @@ void TestNyomtatas::direktProfilSzerint()
     QCOMPARE(m_raw.size(), 1);
     QCOMPARE(m_raw.at(0).adat, SzovegesAdat(profil(1, 1, QStringLiteral("Blokk"), 32), sorok));
     // Port path.
-    QVERIFY(!SzovegNyomtat(2, sorok, true));
-    QCOMPARE(olvas(fajl(QStringLiteral("FILE"))),
-             DirektAdat(profil(2, 2, QStringLiteral("FILE")), sorok));
+    const NyomtatasEredmeny papir = SzovegNyomtat(2, sorok, true);
+    QVERIFY(!papir.hiba);
+    QCOMPARE(olvas(FajlKimenetAlap()), DirektAdat(profil(2, 2, QStringLiteral("FILE")), sorok));
+    // The file is handed back; a window names it to the operator.
+    QCOMPARE(papir.fajl, FajlKimenetAlap());
+    QVERIFY(m_uzenetek.isEmpty());
+    QVERIFY(!SzovegNyomtatMutat(2, sorok, true, nullptr));
+    QCOMPARE(m_uzenetek.size(), 1);
+    QCOMPARE(m_uzenetek.at(0).tipus, UzenetAdat::Informacio);
+    QCOMPARE(m_uzenetek.at(0).szoveg, QStringLiteral("A nyomtatás fájlba került:\r\n") +
+                                          QDir::toNativeSeparators(FajlKimenetAlap()));
+    m_uzenetek.clear();
+    // A device is not named.
+    QVERIFY(SzovegNyomtat(1, sorok, true).fajl.isEmpty());
+    m_raw.clear();
     // Any other output path prints nothing.
     TNyomtato furcsa = profil(1, 1, QStringLiteral("Blokk"));
     furcsa.nyomtipus = 5;
@@ -389,13 +463,17 @@ void TestNyomtatas::portFajlNevek()
     QString hiba;
     QCOMPARE(PortFajl(nev, &hiba), fajl);
     QCOMPARE(hiba.isEmpty(), !fajl.isEmpty());
-    QCOMPARE(PortFajl(QStringLiteral("FILE")), QDir::current().filePath(QStringLiteral("FILE")));
+    // "FILE" and relative paths lie in the data folder, never in the
+    // program's current folder.
+    QCOMPARE(PortFajl(QStringLiteral("FILE")), m_dir.filePath(QStringLiteral("Nyomtatas.txt")));
+    QCOMPARE(PortFajl(QStringLiteral("file")), FajlKimenetAlap());
+    QCOMPARE(PortFajl(QStringLiteral("blokk.prn")), m_dir.filePath(QStringLiteral("blokk.prn")));
 }
 
 void TestNyomtatas::portUtvonalFajlba()
 {
     // The port path replaces any earlier content.
-    const QString f = fajl(QStringLiteral("FILE"));
+    const QString f = FajlKimenetAlap();
     {
         QFile x(f);
         QVERIFY(x.open(QIODevice::WriteOnly));
@@ -422,6 +500,8 @@ void TestNyomtatas::portUtvonalFajlba()
     ny.nyomtato_nev = QStringLiteral("LPT1");
     DirektNyomtat(ny, sorok);
     QCOMPARE(olvas(fajl(QStringLiteral("lpt1.prn"))), DirektAdat(ny, sorok));
+    // Nothing named FILE in the program's current folder.
+    QVERIFY(!QFile::exists(QDir::current().filePath(QStringLiteral("FILE"))));
     QVERIFY(m_uzenetek.isEmpty());
 }
 

@@ -218,7 +218,7 @@ void TestRawNyomtatas::ujProfilNyomtatoListabol()
     a.betolt();
     a.show();
     {
-        DialogusVezerlo v({radio(QStringLiteral("Windows nyomtatás (grafikus)")), radio(m_sor),
+        DialogusVezerlo v({radio(NyomtipusNevek().at(0)), radio(m_sor),
                            [](QWidget* w) {
                                auto* d = qobject_cast<QFontDialog*>(w);
                                QVERIFY(d);
@@ -233,7 +233,7 @@ void TestRawNyomtatas::ujProfilNyomtatoListabol()
         QCOMPARE(v.cimek.mid(3), (QStringList{"Szélesség", "Extra sorok"}));
     }
     {
-        DialogusVezerlo v({radio(QStringLiteral("Windows nyomtatás (szöveges)")), radio(m_sor),
+        DialogusVezerlo v({radio(NyomtipusNevek().at(1)), radio(m_sor),
                            radio(QStringLiteral("PC850")), radio(QStringLiteral("Star")),
                            szam(QStringLiteral("42")), szam(QStringLiteral("4"))},
                           &a);
@@ -254,7 +254,7 @@ void TestRawNyomtatas::ujProfilNyomtatoListabol()
     QCOMPARE(g.kodlapkonv, -1);
     QCOMPARE(g.marka, -1);
     QVERIFY(g.kodlapkonv_nev.isEmpty() && g.marka_nev.isEmpty());
-    QCOMPARE(g.nyomtipus_nev, QStringLiteral("Windows nyomtatás (grafikus)"));
+    QCOMPARE(g.nyomtipus_nev, NyomtipusNevek().at(0));
 
     TNyomtato r;
     QVERIFY(NyomtatoBetolt(2, r));
@@ -282,7 +282,7 @@ void TestRawNyomtatas::ujGrafikusFontMegsem()
     Tfrm_NyomBeall a;
     a.betolt();
     a.show();
-    DialogusVezerlo v({radio(QStringLiteral("Windows nyomtatás (grafikus)")), radio(m_sor),
+    DialogusVezerlo v({radio(NyomtipusNevek().at(0)), radio(m_sor),
                        [](QWidget* w) {
                            QVERIFY(qobject_cast<QFontDialog*>(w));
                            QMetaObject::invokeMethod(w, "reject");

@@ -123,10 +123,11 @@ void TestElojegyzes::egyAzonosito()
             QStringLiteral("CALL sp_ujelojegyzes(2,'2026-03-02',40,2,'Vágás','Kiss Anna');"));
         QVERIFY(q.next());
         QCOMPARE(q.value(1).toInt(), 4);
-        QCOMPARE(SqlEgesz(QStringLiteral("SELECT CONCAT(azon, ora) FROM elojegyzes WHERE elojegyzes=") +
-                              q.value(0).toString(),
-                          -1),
-                 441);
+        QCOMPARE(
+            SqlEgesz(QStringLiteral("SELECT CONCAT(azon, ora) FROM elojegyzes WHERE elojegyzes=") +
+                         q.value(0).toString(),
+                     -1),
+            441);
     }
     QCOMPARE(
         SqlEgesz(QStringLiteral("SELECT asztal FROM elojegyzes ORDER BY elojegyzes DESC LIMIT 1;"),

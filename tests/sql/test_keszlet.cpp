@@ -55,8 +55,8 @@ QString pillanatkep()
 int ujBizonylat(const QString& tip, const QString& ugyfel = QStringLiteral("Szállító Kft."))
 {
     // The procedure answers with the new key.
-    return SqlEgesz(QStringLiteral("CALL sp_ujmozgas(") + SqlIdez(tip) + QLatin1Char(',') + SqlIdez(ugyfel) +
-                        QStringLiteral(",'admin');"),
+    return SqlEgesz(QStringLiteral("CALL sp_ujmozgas(") + SqlIdez(tip) + QLatin1Char(',') +
+                        SqlIdez(ugyfel) + QStringLiteral(",'admin');"),
                     -1);
 }
 
@@ -518,8 +518,8 @@ void TestKeszlet::szovegekOdaVissza()
 {
     QFETCH(QString, szoveg);
     // Partner and user of a new document.
-    const int m = SqlEgesz(QStringLiteral("CALL sp_ujmozgas('B',") + SqlIdez(szoveg) + QLatin1Char(',') +
-                               SqlIdez(szoveg) + QStringLiteral(");"),
+    const int m = SqlEgesz(QStringLiteral("CALL sp_ujmozgas('B',") + SqlIdez(szoveg) +
+                               QLatin1Char(',') + SqlIdez(szoveg) + QStringLiteral(");"),
                            -1);
     QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ugyfel FROM mozgas WHERE mozgas=") + QString::number(m), QString()),
              szoveg);
