@@ -4,6 +4,7 @@
 #include "DbHiba.h"
 #include "FelhasznaloAdat.h"
 #include "FelhasznaloSzerkeszt.h"
+#include "HibaKezeles.h"
 #include "Idoszak.h"
 #include "JelzoDelegate.h"
 #include "KozosDB.h"
@@ -223,13 +224,11 @@ QString Tfrm_Felhasznalo::aktualisKod() const
 
 void Tfrm_Felhasznalo::uj()
 {
-    try {
+    HibaKezel(this, [&] {
         Tfrm_FelhasznaloSzerkeszt d(FelhasznaloUj(), QString(), this);
         if (d.exec() == QDialog::Accepted)
             frissit(d.adat().felhasznalo);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 void Tfrm_Felhasznalo::szerkeszt()
@@ -237,7 +236,7 @@ void Tfrm_Felhasznalo::szerkeszt()
     if (!m_grid->currentIndex().isValid())
         return;
     const QString kod = aktualisKod();
-    try {
+    HibaKezel(this, [&] {
         bool van = false;
         const TFelhasznaloAdat adat = FelhasznaloOlvas(kod, &van);
         if (!van) {
@@ -248,9 +247,7 @@ void Tfrm_Felhasznalo::szerkeszt()
         Tfrm_FelhasznaloSzerkeszt d(adat, kod, this);
         if (d.exec() == QDialog::Accepted)
             frissit(d.adat().felhasznalo);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 void Tfrm_Felhasznalo::torol()
@@ -260,22 +257,18 @@ void Tfrm_Felhasznalo::torol()
     if (!Megerosites(QStringLiteral("Valóban töröljem a sort?"), QStringLiteral("Megerősítés"),
                      this))
         return;
-    try {
+    HibaKezel(this, [&] {
         FelhasznaloTorol(aktualisKod());
         frissit();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 void Felhasznalok(QWidget* szulo)
 {
-    try {
+    HibaKezel(szulo, [&] {
         Tfrm_Felhasznalo w(szulo);
         w.exec();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
-    }
+    });
 }
 
 void BelepesiNaplo(QWidget* szulo)
@@ -284,10 +277,8 @@ void BelepesiNaplo(QWidget* szulo)
     QDate tol = EgyHonappalKorabban(ig);
     if (!IdoszakKer(tol, ig, QString(), szulo))
         return;
-    try {
+    HibaKezel(szulo, [&] {
         const QStringList sorok = BelepesiNaploLista(tol, ig);
         SzovegNyomtatMutat(1, sorok, false, szulo);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
-    }
+    });
 }

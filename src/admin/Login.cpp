@@ -2,6 +2,7 @@
 
 #include "Azonositas.h"
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "InpStr.h"
 #include "JelszoStilus.h"
 #include "Mappak.h"
@@ -127,7 +128,7 @@ void Tfrm_Login::showEvent(QShowEvent* e)
 void Tfrm_Login::okKattint()
 {
     const QString kod = m_edtFelhasznalo->text();
-    try {
+    HibaKezel(this, [&] {
         const std::optional<TJog> j = Azonosit(kod, m_edtJelszo->text());
         if (!j)
             HibaUzenet(QStringLiteral("Érvénytelen felhasználó, vagy jelszó"), this);
@@ -137,15 +138,13 @@ void Tfrm_Login::okKattint()
             return;
         m_jog = *j;
         accept();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 void Tfrm_Login::ujJelszoKattint()
 {
     const QString kod = m_edtFelhasznalo->text();
-    try {
+    HibaKezel(this, [&] {
         if (!Azonosit(kod, m_edtJelszo->text())) {
             HibaUzenet(QStringLiteral("Érvénytelen felhasználó, vagy jelszó"), this);
             return;
@@ -175,9 +174,7 @@ void Tfrm_Login::ujJelszoKattint()
         }
         JelszoCsere(kod, uj);
         Uzenet(QStringLiteral("Jelszó változtatás kész."), this);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 bool Belepes(TJog& jog, QWidget* szulo)

@@ -3,6 +3,7 @@
 #include "Adatbazisok.h"
 #include "Datumbe.h"
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "KozosDB.h"
 #include "Seged.h"
 #include "Uzenetek.h"
@@ -50,9 +51,5 @@ void RegiAdatokTorlese(QWidget* szulo)
                 "Valóban töröljem a régi adatokat?\r\nA művelet végleges törlést eredményez!"),
             QStringLiteral("Megerősítés"), szulo))
         return;
-    try {
-        RegiAdatokTorol(datum);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
-    }
+    HibaKezel(szulo, [&] { RegiAdatokTorol(datum); });
 }

@@ -2,6 +2,7 @@
 
 #include "Beall.h"
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "Kapcsolat.h"
 #include "Seged.h"
 #include "SegedUI.h"
@@ -123,17 +124,15 @@ int Tfrm_TorzsCikkszam::aktualisAzon() const
 
 int ArlistaValaszt(int kezdoAzon, bool valasztas, QWidget* szulo)
 {
-    try {
+    int azon = -1;
+    HibaKezel(szulo, [&] {
         Tfrm_TorzsCikkszam d(szulo);
         d.findChild<QPushButton*>(QStringLiteral("btnElfogad"))->setVisible(valasztas);
         if (!valasztas)
             QObject::disconnect(d.grid(), &QAbstractItemView::activated, &d, &QDialog::accept);
         d.megnyit(kezdoAzon);
-        if (d.exec() != QDialog::Accepted || !valasztas)
-            return -1;
-        return d.aktualisAzon();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
-        return -1;
-    }
+        if (d.exec() == QDialog::Accepted && valasztas)
+            azon = d.aktualisAzon();
+    });
+    return azon;
 }
