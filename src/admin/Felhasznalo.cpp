@@ -7,6 +7,7 @@
 #include "HibaKezeles.h"
 #include "Idoszak.h"
 #include "JelzoDelegate.h"
+#include "Jogok.h"
 #include "KozosDB.h"
 #include "Seged.h"
 #include "SegedUI.h"
@@ -35,21 +36,31 @@ struct Oszlop {
     const char* cim;
 };
 
-const Oszlop Oszlopok[] = {
-    {"felhasznalo", "kód"},          {"felhasznalo_nev", "név"},
-    {"rendszergazda", "teljes jog"}, {"torzsszerkeszt", "törzsszerkeszt"},
-    {"napzar", "nap lezárás"},       {"nyomtathat", "nyomtathat"},
-    {"bevetelezes", "bevételezés"},  {"kasszanez", "kassza?"},
-};
-constexpr int OszlopDb = 8;
+// The code, the name, then the rights the list shows, in the editor's order.
+const QList<Oszlop>& oszlopok()
+{
+    static const QList<Oszlop> o = [] {
+        QList<Oszlop> l{{"felhasznalo", "kód"}, {"felhasznalo_nev", "név"}};
+        for (const JogLeiras& j : Jogok)
+            if (j.listaFelirat)
+                l.append({j.oszlop, j.listaFelirat});
+        return l;
+    }();
+    return o;
+}
+
+int oszlopDb()
+{
+    return int(oszlopok().size());
+}
 
 QString listaSql(int rendezo)
 {
     QString s = QStringLiteral("SELECT");
-    for (int i = 0; i < OszlopDb; ++i)
-        s += (i ? QStringLiteral(", ") : QStringLiteral(" ")) + QLatin1String(Oszlopok[i].mezo);
+    for (int i = 0; i < oszlopDb(); ++i)
+        s += (i ? QStringLiteral(", ") : QStringLiteral(" ")) + QLatin1String(oszlopok()[i].mezo);
     return s + QStringLiteral(" FROM felhasznalo ORDER BY ") +
-           QLatin1String(Oszlopok[rendezo].mezo) + QStringLiteral(", felhasznalo;");
+           QLatin1String(oszlopok()[rendezo].mezo) + QStringLiteral(", felhasznalo;");
 }
 
 } // namespace
@@ -64,19 +75,19 @@ public:
     {
         const QFontMetrics fm(horizontalHeader()->font());
         int w = 77;
-        for (int i = 2; i < OszlopDb; ++i)
-            w = qMax(w, fm.horizontalAdvance(QString::fromUtf8(Oszlopok[i].cim)) + 16);
+        for (int i = 2; i < oszlopDb(); ++i)
+            w = qMax(w, fm.horizontalAdvance(QString::fromUtf8(oszlopok()[i].cim)) + 16);
         return w;
     }
 
     void oszlopSzelessegek()
     {
         const int jelzo = jelzoSzeles();
-        for (int i = 2; i < OszlopDb; ++i)
+        for (int i = 2; i < oszlopDb(); ++i)
             setColumnWidth(i, jelzo);
         // The two text columns share what the six flag columns (and the
         // frame and scroll bar) leave: 40 % and 60 %.
-        const int marad = qMax(0, width() - 6 * jelzo - 40);
+        const int marad = qMax(0, width() - (oszlopDb() - 2) * jelzo - 40);
         // A narrow window scrolls rather than hiding the names.
         setColumnWidth(0, qMax(80, marad * 40 / 100));
         setColumnWidth(1, qMax(120, marad * 60 / 100));
@@ -184,8 +195,8 @@ void Tfrm_Felhasznalo::frissit(const QString& kod)
     m_modell->setQuery(std::move(q));
     while (m_modell->canFetchMore())
         m_modell->fetchMore();
-    for (int i = 0; i < OszlopDb; ++i)
-        m_modell->setHeaderData(i, Qt::Horizontal, QString::fromUtf8(Oszlopok[i].cim));
+    for (int i = 0; i < oszlopDb(); ++i)
+        m_modell->setHeaderData(i, Qt::Horizontal, QString::fromUtf8(oszlopok()[i].cim));
     static_cast<FelhasznaloRacs*>(m_grid)->oszlopSzelessegek();
     OszlopKiemel(m_grid, m_rendezo);
 

@@ -197,26 +197,7 @@ void AkcioTar::muszakOr(std::function<bool()> lezarva, std::function<void()> lez
 
 unsigned AkcioTar::jogBitek(const TJog& j)
 {
-    unsigned b = 0;
-    if (j.torzsszerkeszt)
-        b |= JogTorzsszerkeszt;
-    if (j.rendszergazda)
-        b |= JogRendszergazda;
-    if (j.napzar)
-        b |= JogNapzar;
-    if (j.nyomtathat)
-        b |= JogNyomtathat;
-    if (j.bevetelezes)
-        b |= JogBevetelezes;
-    if (j.selejtezes)
-        b |= JogSelejtezes;
-    if (j.kiadas)
-        b |= JogKiadas;
-    if (j.kasszanez)
-        b |= JogKasszanez;
-    if (j.kedvezmenytadhat)
-        b |= JogKedvezmeny;
-    return b;
+    return JogBitek(j);
 }
 
 bool AkcioTar::latszik(const AkcioLeiras& l, const AkcioAllapot& a)
