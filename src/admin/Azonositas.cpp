@@ -1,5 +1,6 @@
 #include "Azonositas.h"
 
+#include "Jogok.h"
 #include "KozosDB.h"
 #include "Seged.h"
 
@@ -123,18 +124,9 @@ std::optional<TJog> Azonosit(const QString& kod, const QString& jelszo, bool* cs
         }
     }
 
-    auto flag = [&](const char* m) { return IgenE(r->value(QLatin1String(m))); };
     TJog j;
-    j.torzsszerkeszt = flag("torzsszerkeszt");
-    j.rendszergazda = flag("rendszergazda");
-    j.napzar = flag("napzar");
-    j.nyomtathat = flag("nyomtathat");
+    JogokOlvas(j, *r);
     j.felhasznalo = r->value(QStringLiteral("felhasznalo")).toString();
-    j.bevetelezes = flag("bevetelezes");
-    j.selejtezes = flag("selejtezes");
-    j.kiadas = flag("kiadas");
-    j.kasszanez = flag("kasszanez");
-    j.kedvezmenytadhat = flag("kedvezmenytadhat");
     return j;
 }
 

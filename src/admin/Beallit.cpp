@@ -2,6 +2,7 @@
 
 #include "Beall.h"
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "JelszoStilus.h"
 #include "Seged.h"
 #include "SegedUI.h"
@@ -143,12 +144,10 @@ Tfrm_Beallit::Tfrm_Beallit(const TBeallitSor& sor, CikkValaszto valaszto, QWidge
     szoveg("edtUdvozlet2", m_sor.udvozletszoveg2);
     szoveg("edtStornojelszo", m_sor.stornojelszo);
     szoveg("edtSzervizjelszo", m_sor.szervizjelszo);
-    try {
+    HibaKezel(this, [&] {
         for (int i = 0; i < 3; ++i)
             m_cikkNevek[i]->setText(CikkNevOlvas(m_sor.*(CikkSorok[i].mezo)));
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 
     AblakBeallit(this, false, true);
 }
@@ -378,12 +377,8 @@ void Tfrm_Beallit::cikkValaszt(int sor)
     if (uj == -1)
         return;
     ertek = uj;
-    try {
-        m_cikkNevek[sor]->setText(CikkNevOlvas(uj));
-    } catch (const DbHiba& h) {
+    if (!HibaKezel(this, [&] { m_cikkNevek[sor]->setText(CikkNevOlvas(uj)); }))
         m_cikkNevek[sor]->clear();
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
 }
 
 void Tfrm_Beallit::cikkTorol(int sor)
@@ -443,13 +438,10 @@ void Tfrm_Beallit::okKattint()
     TBeallitSor s = m_sor;
     if (!kiolvas(s))
         return;
-    try {
-        BeallitSorMent(s);
-    } catch (const DbHiba& h) {
-        // Nothing is saved; the window stays open with the values typed.
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
+    // On an error nothing is saved; the window stays open with the values
+    // typed.
+    if (!HibaKezel(this, [&] { BeallitSorMent(s); }))
         return;
-    }
     s.van = true;
     m_sor = s;
     Beall.TeljesKep = findChild<QCheckBox*>(QStringLiteral("chkTeljesKep"))->isChecked();
@@ -463,12 +455,8 @@ void Tfrm_Beallit::okKattint()
 void Beallitasok(QWidget* szulo, CikkValaszto cikkValaszto)
 {
     TBeallitSor sor;
-    try {
-        sor = BeallitSorOlvas();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
+    if (!HibaKezel(szulo, [&] { sor = BeallitSorOlvas(); }))
         return;
-    }
     Tfrm_Beallit d(sor, std::move(cikkValaszto), szulo);
     d.exec();
 }

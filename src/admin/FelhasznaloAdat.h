@@ -3,23 +3,18 @@
 // One row of `felhasznalo` as the user editor edits it, and the statements
 // that read, save and delete it. Server errors are raised as DbHiba.
 
+#include "Beall.h"
+
 #include <QString>
 
-struct TFelhasznaloAdat {
-    QString felhasznalo;     // the login code, key
+// The login code (`felhasznalo`, the key) and the nine rights as the rights
+// record holds them (the table Jogok in Jogok.h), with the name and the
+// password.
+struct TFelhasznaloAdat : TJog {
     QString felhasznalo_nev; // display name
     QString jelszo;          // a new password typed in the editor; empty:
                              // the stored one stays (never read back)
     bool jelszoNull = true;  // no password is stored (NULL)
-    bool rendszergazda = false;
-    bool torzsszerkeszt = false;
-    bool napzar = false;
-    bool nyomtathat = false;
-    bool bevetelezes = false;
-    bool selejtezes = false;
-    bool kiadas = false;
-    bool kasszanez = false;
-    bool kedvezmenytadhat = false;
 };
 
 // A new user: no code, no password, every right off.

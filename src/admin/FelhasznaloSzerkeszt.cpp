@@ -4,6 +4,7 @@
 #include "Beall.h"
 #include "DbHiba.h"
 #include "JelszoStilus.h"
+#include "Jogok.h"
 #include "SegedUI.h"
 #include "Uzenetek.h"
 
@@ -18,24 +19,12 @@
 namespace
 {
 
-struct Jogmezo {
-    const char* felirat;
-    const char* nev;
-    bool TFelhasznaloAdat::*mezo;
-};
-
-// In the editor's order.
-const Jogmezo Jogok[9] = {
-    {"Rendszergazda", "chkRendszergazda", &TFelhasznaloAdat::rendszergazda},
-    {"Törzsadattárakat szerkesztheti", "chkTorzsszerkeszt", &TFelhasznaloAdat::torzsszerkeszt},
-    {"Napot lezárhat", "chkNapzar", &TFelhasznaloAdat::napzar},
-    {"Listákat nyomtathat", "chkNyomtathat", &TFelhasznaloAdat::nyomtathat},
-    {"Bevételezés", "chkBevetelezes", &TFelhasznaloAdat::bevetelezes},
-    {"Selejtezés", "chkSelejtezes", &TFelhasznaloAdat::selejtezes},
-    {"Áru kiadás", "chkKiadas", &TFelhasznaloAdat::kiadas},
-    {"Kasszát nézheti?", "chkKasszanez", &TFelhasznaloAdat::kasszanez},
-    {"Kedvezményt adhat", "chkKedvezmenytadhat", &TFelhasznaloAdat::kedvezmenytadhat},
-};
+// The check box of a right: "chk" and the column, capitalised.
+QString dobozNev(const JogLeiras& j)
+{
+    const QString o = QLatin1String(j.oszlop);
+    return QStringLiteral("chk") + o.left(1).toUpper() + o.mid(1);
+}
 
 QLineEdit* mezo(QWidget* szulo, const char* nev, int hossz, bool jelszo)
 {
@@ -95,9 +84,9 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(const TFelhasznaloAdat& ada
 
     auto* jogok = new QVBoxLayout;
     jogok->setSpacing(2);
-    for (int i = 0; i < 9; ++i) {
+    for (std::size_t i = 0; i < Jogok.size(); ++i) {
         m_jogok[i] = new QCheckBox(QString::fromUtf8(Jogok[i].felirat), this);
-        m_jogok[i]->setObjectName(QLatin1String(Jogok[i].nev));
+        m_jogok[i]->setObjectName(dobozNev(Jogok[i]));
         m_jogok[i]->setChecked(adat.*(Jogok[i].mezo));
         jogok->addWidget(m_jogok[i]);
     }
@@ -140,7 +129,7 @@ void Tfrm_FelhasznaloSzerkeszt::okKattint()
     a.felhasznalo = m_edtKod->text();
     a.felhasznalo_nev = m_edtNev->text();
     a.jelszo = m_edtJelszo->text();
-    for (int i = 0; i < 9; ++i)
+    for (std::size_t i = 0; i < Jogok.size(); ++i)
         a.*(Jogok[i].mezo) = m_jogok[i]->isChecked();
 
     const QString hiba = FelhasznaloEllenoriz(a, m_edtJelszo2->text());

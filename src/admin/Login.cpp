@@ -2,6 +2,7 @@
 
 #include "Azonositas.h"
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "InpStr.h"
 #include "JelszoStilus.h"
 #include "Mappak.h"
@@ -129,7 +130,7 @@ void Tfrm_Login::showEvent(QShowEvent* e)
 void Tfrm_Login::okKattint()
 {
     const QString kod = m_edtFelhasznalo->text();
-    try {
+    HibaKezel(this, [&] {
         bool csereKell = false;
         const std::optional<TJog> j = Azonosit(kod, m_edtJelszo->text(), &csereKell);
         if (!j)
@@ -149,9 +150,7 @@ void Tfrm_Login::okKattint()
         }
         m_jog = *j;
         accept();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 bool Tfrm_Login::ujJelszoBeker(const QString& kod)
@@ -190,15 +189,13 @@ bool Tfrm_Login::ujJelszoBeker(const QString& kod)
 void Tfrm_Login::ujJelszoKattint()
 {
     const QString kod = m_edtFelhasznalo->text();
-    try {
+    HibaKezel(this, [&] {
         if (!Azonosit(kod, m_edtJelszo->text())) {
             HibaUzenet(QStringLiteral("Érvénytelen felhasználó, vagy jelszó"), this);
             return;
         }
         ujJelszoBeker(kod);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 bool Belepes(TJog& jog, QWidget* szulo)

@@ -3,6 +3,7 @@
 #include "Adatbazisok.h"
 #include "Datumbe.h"
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "KozosDB.h"
 #include "Seged.h"
 #include "Uzenetek.h"
@@ -50,11 +51,5 @@ bool RegiAdatokTorlese(QWidget* szulo)
                 "Valóban töröljem a régi adatokat?\r\nA művelet végleges törlést eredményez!"),
             QStringLiteral("Megerősítés"), szulo))
         return false;
-    try {
-        RegiAdatokTorol(datum);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
-        return false;
-    }
-    return true;
+    return HibaKezel(szulo, [&] { RegiAdatokTorol(datum); });
 }

@@ -1,6 +1,7 @@
 #include "AkcioTar.h"
 
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "Uzenetek.h"
 
 #include <QAction>
@@ -196,26 +197,7 @@ void AkcioTar::muszakOr(std::function<bool()> lezarva, std::function<void()> lez
 
 unsigned AkcioTar::jogBitek(const TJog& j)
 {
-    unsigned b = 0;
-    if (j.torzsszerkeszt)
-        b |= JogTorzsszerkeszt;
-    if (j.rendszergazda)
-        b |= JogRendszergazda;
-    if (j.napzar)
-        b |= JogNapzar;
-    if (j.nyomtathat)
-        b |= JogNyomtathat;
-    if (j.bevetelezes)
-        b |= JogBevetelezes;
-    if (j.selejtezes)
-        b |= JogSelejtezes;
-    if (j.kiadas)
-        b |= JogKiadas;
-    if (j.kasszanez)
-        b |= JogKasszanez;
-    if (j.kedvezmenytadhat)
-        b |= JogKedvezmeny;
-    return b;
+    return JogBitek(j);
 }
 
 bool AkcioTar::latszik(const AkcioLeiras& l, const AkcioAllapot& a)
@@ -283,9 +265,10 @@ void AkcioTar::futtat(Parancs p)
         HibaUzenet(QStringLiteral("Nincs jogosultság a művelethez."), ablak);
         return;
     }
-    // The window's boundary: a database error of any command ends in the
+    // The window's boundary: any error of a command (the database, a file
+    // that cannot be written, a value that does not convert) ends in the
     // error box.
-    try {
+    HibaKezel(ablak, [&] {
         if (l.muszakOr && m_lezarva && m_lezarva()) {
             HibaUzenet(QStringLiteral("Műszak már le lett zárva"), ablak);
             if (m_lezartTalalt)
@@ -293,10 +276,5 @@ void AkcioTar::futtat(Parancs p)
             return;
         }
         fv();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), ablak);
-    } catch (const std::exception& h) {
-        // A file that cannot be written, a value that does not convert.
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromUtf8(h.what()), ablak);
-    }
+    });
 }

@@ -6,6 +6,7 @@
 #include "AsztalModell.h"
 #include "Beall.h"
 #include "EloOszlop.h"
+#include "HibaKezeles.h"
 #include "Kapcsolat.h"
 #include "KeresoMezo.h"
 #include "KozosDB.h"
@@ -164,11 +165,7 @@ void Tfrm_Main::closeEvent(QCloseEvent* e)
     m_eletIdozito.stop();
     m_zaroIdozito.stop();
     if (!m_kilepes) {
-        try {
-            IniMent();
-        } catch (const std::exception& h) {
-            HibaUzenet(QStringLiteral("Hiba: ") + QString::fromUtf8(h.what()), this);
-        }
+        HibaKezel(this, [this] { IniMent(); });
         try {
             Kapcsolat::foBezar();
         } catch (...) {

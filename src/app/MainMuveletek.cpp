@@ -7,6 +7,7 @@
 #include "DbHiba.h"
 #include "EloOszlop.h"
 #include "Felhasznalo.h"
+#include "HibaKezeles.h"
 #include "KeresoMezo.h"
 #include "Main.h"
 #include "NapMuszak.h"
@@ -32,15 +33,11 @@ namespace
 
 using P = Parancs;
 
-// Signal handlers are the window's boundary: a database error ends in the
-// error box.
+// Signal handlers are the window's boundary: any error ends in the error
+// box.
 template <typename F> void vedett(QWidget* ablak, F&& fv)
 {
-    try {
-        fv();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), ablak);
-    }
+    HibaKezel(ablak, std::forward<F>(fv));
 }
 
 } // namespace

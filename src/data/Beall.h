@@ -4,10 +4,13 @@
 // (INI file, the `beallit` row and the owner row), the logged-in user's
 // rights Jog, and the current business day and shift.
 
+#include "Verzio.h"
+
 #include <QDate>
 #include <QString>
 
-inline const QString ProgramVerzio = QStringLiteral("18.0.0.333");
+// The program's version (Verzio.h, generated from VEXLOF_VERZIO).
+inline const QString ProgramVerzio = QStringLiteral(VEXLOF_VERZIO);
 
 struct TBeall {
     int nyelv = 0;

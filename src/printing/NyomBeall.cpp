@@ -1,5 +1,6 @@
 #include "NyomBeall.h"
 
+#include "HibaKezeles.h"
 #include "Inp.h"
 #include "InpStr.h"
 #include "KozosDB.h"
@@ -24,12 +25,13 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
-const QStringList portok = {
-    QStringLiteral("LPT1"), QStringLiteral("LPT2"), QStringLiteral("LPT3"), QStringLiteral("COM1"),
-    QStringLiteral("COM2"), QStringLiteral("COM3"), QStringLiteral("COM4"), QStringLiteral("COM5"),
-    QStringLiteral("COM6"), QStringLiteral("FILE")};
+const QStringList portok = {QStringLiteral("LPT1"), QStringLiteral("LPT2"), QStringLiteral("LPT3"),
+                            QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"),
+                            QStringLiteral("COM4"), QStringLiteral("COM5"), QStringLiteral("COM6"),
+                            QStringLiteral("FILE")};
 
 bool nyomtatoValaszt(TNyomtato& ny, QWidget* szulo)
 {
@@ -38,7 +40,8 @@ bool nyomtatoValaszt(TNyomtato& ny, QWidget* szulo)
         Figyelmeztetes(Forditas(QStringLiteral("Nincs telepített nyomtató.")), szulo);
         return false;
     }
-    const int i = RadioValasztLista(0, nevek, Forditas(QStringLiteral("Nyomtató választás")), szulo);
+    const int i =
+        RadioValasztLista(0, nevek, Forditas(QStringLiteral("Nyomtató választás")), szulo);
     if (i < 0 || i >= nevek.size())
         return false;
     ny.nyomtato_nev = nevek.at(i);
@@ -56,10 +59,12 @@ bool szamKer(const QString& felirat, const QString& kerdes, double alap, int& ce
 
 bool szelesEsEmeles(TNyomtato& ny, QWidget* szulo)
 {
-    return szamKer(QStringLiteral("Szélesség"), QStringLiteral("Add meg a papír szélességét karakterben!"), 40,
-                   ny.szeles, szulo)
-        && szamKer(QStringLiteral("Extra sorok"), QStringLiteral("Hány sort emeljen a nyomtató a nyomtatás után?"),
-                   5, ny.extrasor, szulo);
+    return szamKer(QStringLiteral("Szélesség"),
+                   QStringLiteral("Add meg a papír szélességét karakterben!"), 40, ny.szeles,
+                   szulo) &&
+           szamKer(QStringLiteral("Extra sorok"),
+                   QStringLiteral("Hány sort emeljen a nyomtató a nyomtatás után?"), 5, ny.extrasor,
+                   szulo);
 }
 
 bool kodlapEsMarka(TNyomtato& ny, QWidget* szulo)
@@ -67,7 +72,8 @@ bool kodlapEsMarka(TNyomtato& ny, QWidget* szulo)
     ny.kodlapkonv = RadioValasztLista(0, KodlapNevek(), Forditas(QStringLiteral("Kódlap")), szulo);
     if (ny.kodlapkonv < 0)
         return false;
-    ny.marka = RadioValasztLista(0, MarkaNevek(), Forditas(QStringLiteral("Nyomtató gyártmány")), szulo);
+    ny.marka =
+        RadioValasztLista(0, MarkaNevek(), Forditas(QStringLiteral("Nyomtató gyártmány")), szulo);
     return ny.marka >= 0;
 }
 
@@ -92,18 +98,20 @@ bool UjNyomtatoKer(TNyomtato& ny, QWidget* szulo)
 {
     ny.marka = -1;
     ny.kodlapkonv = -1;
-    ny.nyomtipus = RadioValasztLista(0, NyomtipusNevek(), Forditas(QStringLiteral("Nyomtatás típusa")), szulo);
+    ny.nyomtipus =
+        RadioValasztLista(0, NyomtipusNevek(), Forditas(QStringLiteral("Nyomtatás típusa")), szulo);
     switch (ny.nyomtipus) {
     case 0: {
         if (!nyomtatoValaszt(ny, szulo))
             return false;
         bool ok = false;
-        const QFont betu = QFontDialog::getFont(&ok, QFont(QStringLiteral("Courier New"), 10), szulo, QString(),
-                                                QFontDialog::DontUseNativeDialog);
+        const QFont betu = QFontDialog::getFont(&ok, QFont(QStringLiteral("Courier New"), 10),
+                                                szulo, QString(), QFontDialog::DontUseNativeDialog);
         if (!ok)
             return false;
         ny.betutipus = betu.family();
-        ny.betumeret = betu.pointSize() > 0 ? betu.pointSize() : int(std::lround(betu.pointSizeF()));
+        ny.betumeret =
+            betu.pointSize() > 0 ? betu.pointSize() : int(std::lround(betu.pointSizeF()));
         if (!szelesEsEmeles(ny, szulo))
             return false;
         break;
@@ -114,7 +122,8 @@ bool UjNyomtatoKer(TNyomtato& ny, QWidget* szulo)
             if (!nyomtatoValaszt(ny, szulo))
                 return false;
         } else {
-            const int p = RadioValasztLista(0, portok, Forditas(QStringLiteral("Port választás")), szulo);
+            const int p =
+                RadioValasztLista(0, portok, Forditas(QStringLiteral("Port választás")), szulo);
             if (p < 0)
                 return false;
             ny.nyomtato_nev = portok.at(p);
@@ -134,8 +143,7 @@ bool UjNyomtatoKer(TNyomtato& ny, QWidget* szulo)
     return true;
 }
 
-Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_NyomBeall"));
     setWindowTitle(Forditas(QStringLiteral("Nyomtatók")));
@@ -221,23 +229,13 @@ Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
 
 void Tfrm_NyomBeall::betolt()
 {
-    try {
-        m_lista.betolt(NyomtatoFajl());
-    } catch (const std::exception& e) {
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromStdString(e.what()), this);
-    }
+    HibaKezel(this, [this] { m_lista.betolt(NyomtatoFajl()); });
     frissit();
 }
 
 bool Tfrm_NyomBeall::ment()
 {
-    try {
-        m_lista.ment(NyomtatoFajl());
-        return true;
-    } catch (const std::exception& e) {
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromStdString(e.what()), this);
-        return false;
-    }
+    return HibaKezel(this, [this] { m_lista.ment(NyomtatoFajl()); });
 }
 
 void Tfrm_NyomBeall::done(int eredmeny)
@@ -255,7 +253,8 @@ void Tfrm_NyomBeall::frissit()
     m_modell->frissit();
     if (akt >= 0)
         m_racs->selectionModel()->setCurrentIndex(m_modell->index(akt, 0),
-                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                                                  QItemSelectionModel::ClearAndSelect |
+                                                      QItemSelectionModel::Rows);
     m_lista.aktualisBeallit(akt);
     aktualisValtozott();
 }
@@ -281,9 +280,9 @@ void Tfrm_NyomBeall::UjNyomtato()
 
 void Tfrm_NyomBeall::Torol()
 {
-    if (m_lista.aktualisSor()
-        && Megerosites(Forditas(QStringLiteral("Valóban töröljem a nyomtatót?")),
-                       Forditas(QStringLiteral("Megerősítés")), this))
+    if (m_lista.aktualisSor() &&
+        Megerosites(Forditas(QStringLiteral("Valóban töröljem a nyomtatót?")),
+                    Forditas(QStringLiteral("Megerősítés")), this))
         m_lista.torol(m_lista.aktualis());
     else
         m_lista.ujraszamoz();
