@@ -8,11 +8,7 @@ set(blokk_mag
 set(blokk_ablakos
   ${CMAKE_CURRENT_LIST_DIR}/BlokkOsszeallit.h ${CMAKE_CURRENT_LIST_DIR}/BlokkOsszeallit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KonyhaNyomtat.h ${CMAKE_CURRENT_LIST_DIR}/KonyhaNyomtat.cpp)
-if(TARGET vexlof_printing_core)
-  target_sources(vexlof_printing_core PRIVATE ${blokk_mag})
-  target_link_libraries(vexlof_printing_core PUBLIC vexlof_riport_mag)
-else()
-  target_sources(vexlof_printing PRIVATE ${blokk_mag})
-endif()
+target_sources(vexlof_printing_core PRIVATE ${blokk_mag})
+target_link_libraries(vexlof_printing_core PUBLIC vexlof_riport_mag)
 target_sources(vexlof_printing PRIVATE ${blokk_ablakos})
 target_link_libraries(vexlof_printing PUBLIC vexlof_riport_mag vexlof_riport)
