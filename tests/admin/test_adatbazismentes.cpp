@@ -17,6 +17,7 @@
 #include "SqlSzkript.h"
 #include "TeljesMentes.h"
 #include "TesztAdatbazis.h"
+#include "Tranzakcio.h"
 #include "Visszaallitas.h"
 
 #include <QDirIterator>
@@ -25,10 +26,12 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSqlRecord>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <quazip.h>
 #include <quazipfile.h>
+#include <quazipfileinfo.h>
 #include <quazipnewinfo.h>
 #include <zlib.h>
 
@@ -200,6 +203,12 @@ private Q_SLOTS:
     void teljesMentes();
     void teljesMentesHibak();
     void regiAdatok();
+    void egyPillanat();
+    void serulesek_data();
+    void serulesek();
+    void serultZipVeletlen();
+    void sikertelenMentesNemHagyFajlt();
+    void teljesMentesEljarasokkal();
 
 private:
     KapcsolatAdat forras() const { return TesztAdatbazis::root(forrasNev); }
@@ -814,6 +823,357 @@ void TestAdatbazisMentes::regiAdatok()
              0);
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplo WHERE felhasznalo='ujabb';"), -1),
              1);
+}
+
+void TestAdatbazisMentes::egyPillanat()
+{
+    // Another workstation closes the day while the backup runs: the lines
+    // move from rendelma to rendeles between the two tables' reads. The
+    // backup holds every line exactly once.
+    const int darab = 300;
+    SQL_OK(QStringLiteral("DELETE FROM rendeles;"));
+    SQL_OK(QStringLiteral("DELETE FROM rendelma;"));
+    for (int i = 1; i <= darab; ++i)
+        SQL_OK(
+            QStringLiteral("INSERT INTO rendelma (rendelesazon, datum, asztal, cikkazon, db, ar) "
+                           "VALUES (%1, '2026-12-11', 1, 1, 1, 100);")
+                .arg(i));
+    const QStringList tablak = TablaNevek(Kapcsolat::fo());
+    const int elso = int(qMin(tablak.indexOf(QStringLiteral("rendeles")),
+                              tablak.indexOf(QStringLiteral("rendelma"))));
+    const int masodik = int(qMax(tablak.indexOf(QStringLiteral("rendeles")),
+                                 tablak.indexOf(QStringLiteral("rendelma"))));
+    QVERIFY(elso >= 0 && elso < masodik);
+
+    const QString fajl = m_dir.filePath(QStringLiteral("pillanat.sql"));
+    {
+        QSqlDatabase masik = Kapcsolat::nyit(forras(), QStringLiteral("masik_munkaallomas"));
+        bool athelyezve = false;
+        BiztonsagiMentes(forras(), fajl, [&](int i, int) {
+            if (i != masodik || athelyezve)
+                return;
+            athelyezve = true;
+            Tranzakcio t(masik);
+            SqlFuttat(QStringLiteral("INSERT INTO rendeles SELECT * FROM rendelma;"), masik);
+            SqlFuttat(QStringLiteral("DELETE FROM rendelma;"), masik);
+        });
+        QVERIFY(athelyezve);
+    }
+    Kapcsolat::bezar(QStringLiteral("masik_munkaallomas"));
+    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM rendeles;"), -1), darab);
+
+    QFile f(fajl);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const SqlSzkript sz = SqlSzkript::elemez(FajlSzoveg(f.readAll()));
+    QVERIFY2(sz.ervenyes(), qPrintable(sz.hiba()));
+    QMap<int, int> hanyszor;
+    for (const auto& u : sz.utasitasok()) {
+        if (!u.szoveg.startsWith(QStringLiteral("INSERT IGNORE INTO rendel")))
+            continue;
+        const QStringList sorok = u.szoveg.split(QStringLiteral("\r\n"));
+        for (int k = 1; k < sorok.size(); ++k)
+            ++hanyszor[sorok.at(k).mid(1).section(QLatin1Char(','), 0, 0).toInt()];
+    }
+    QCOMPARE(hanyszor.size(), darab);
+    for (auto it = hanyszor.cbegin(); it != hanyszor.cend(); ++it)
+        QVERIFY2(it.value() == 1, qPrintable(QString::number(it.key())));
+    Visszaallitas(forras(), m_dir.filePath(QStringLiteral("formatum.sql")), igen());
+    egyezik(pillanatkep(Kapcsolat::fo()), m_eredeti);
+}
+
+namespace
+{
+
+enum class Serules {
+    BajtCsere,
+    SorTorles,
+    TruncateTorles,
+    VagasHataron,
+    VagasKozepen,
+    ElirtInsert,
+    RosszDatum
+};
+enum class Vart { Elutasit, Visszavon, Kerdez };
+
+// The damage on the bytes of a backup (ours or one without the marks).
+QByteArray ront(QByteArray b, Serules s)
+{
+    const qsizetype blokk = b.indexOf("INSERT IGNORE INTO proba_tipusok");
+    const qsizetype sor = b.indexOf("\r\n(", blokk) + 2; // the first row line
+    switch (s) {
+    case Serules::BajtCsere: {
+        // Inside a text value: the file still reads as valid SQL.
+        const qsizetype i = b.indexOf(AnsiBajtok(QStringLiteral("tükörfúrógép")), blokk);
+        b[i + 1] = char(b.at(i + 1) ^ 0x01);
+        break;
+    }
+    case Serules::SorTorles: {
+        const qsizetype masodik = b.indexOf("\r\n", sor) + 2;
+        b.remove(masodik, b.indexOf("\r\n", masodik) + 2 - masodik);
+        break;
+    }
+    case Serules::TruncateTorles: {
+        const QByteArray t = "TRUNCATE proba_tipusok;\r\n";
+        b.remove(b.indexOf(t), t.size());
+        break;
+    }
+    case Serules::VagasHataron:
+        b.truncate(b.indexOf(";\r\n", blokk) + 3);
+        break;
+    case Serules::VagasKozepen:
+        b.truncate(sor + 10);
+        break;
+    case Serules::ElirtInsert:
+        b.replace(blokk, 6, "INSRET");
+        break;
+    case Serules::RosszDatum: {
+        const qsizetype i = b.indexOf("'2024-", sor);
+        b.replace(i + 6, 5, "13-45");
+        break;
+    }
+    }
+    return b;
+}
+
+} // namespace
+
+void TestAdatbazisMentes::serulesek_data()
+{
+    QTest::addColumn<int>("serules");
+    QTest::addColumn<bool>("sajat"); // a backup with the marks, or one without
+    QTest::addColumn<int>("vart");
+    const auto sor = [](const char* nev, Serules s, bool sajat, Vart v) {
+        QTest::newRow(nev) << int(s) << sajat << int(v);
+    };
+    // Ours: the closing line finds every kind of damage before anything runs.
+    sor("ours, byte flipped", Serules::BajtCsere, true, Vart::Elutasit);
+    sor("ours, row line deleted", Serules::SorTorles, true, Vart::Elutasit);
+    sor("ours, TRUNCATE line deleted", Serules::TruncateTorles, true, Vart::Elutasit);
+    sor("ours, cut at a statement boundary", Serules::VagasHataron, true, Vart::Elutasit);
+    sor("ours, cut mid-statement", Serules::VagasKozepen, true, Vart::Elutasit);
+    sor("ours, misspelt INSERT", Serules::ElirtInsert, true, Vart::Elutasit);
+    sor("ours, damaged date", Serules::RosszDatum, true, Vart::Elutasit);
+    // Without the marks: what parsing finds is refused, a warning of the
+    // server rolls back, and what nothing can find is only loaded after the
+    // operator was told (here: no).
+    sor("old, byte flipped", Serules::BajtCsere, false, Vart::Kerdez);
+    sor("old, row line deleted", Serules::SorTorles, false, Vart::Kerdez);
+    sor("old, TRUNCATE line deleted", Serules::TruncateTorles, false, Vart::Visszavon);
+    sor("old, cut at a statement boundary", Serules::VagasHataron, false, Vart::Kerdez);
+    sor("old, cut mid-statement", Serules::VagasKozepen, false, Vart::Elutasit);
+    sor("old, misspelt INSERT", Serules::ElirtInsert, false, Vart::Elutasit);
+    sor("old, damaged date", Serules::RosszDatum, false, Vart::Visszavon);
+}
+
+void TestAdatbazisMentes::serulesek()
+{
+    QFETCH(int, serules);
+    QFETCH(bool, sajat);
+    QFETCH(int, vart);
+    QVERIFY(!m_mentes.isEmpty());
+    const QByteArray ep = sajat ? m_mentes : regiFormatum(m_mentes);
+    const QString fajl = m_dir.filePath(QStringLiteral("serult.sql"));
+    fajlIr(fajl, ront(ep, Serules(serules)));
+    // The intact file of the same kind loads (without the marks only after
+    // the question).
+    const QString ep_fajl = m_dir.filePath(QStringLiteral("ep.sql"));
+    fajlIr(ep_fajl, ep);
+    QVERIFY(MentesElemez(ep_fajl).lezart == sajat);
+
+    elront();
+    const Pillanatkep elotte = pillanatkep(Kapcsolat::fo());
+    QStringList kerdesek;
+    VisszaallitasKerdesek k;
+    k.ellenorizhetetlen = [&](const QString& szoveg) {
+        kerdesek.append(szoveg);
+        return Vart(vart) == Vart::Visszavon;
+    };
+    k.felulir = [&](const QString&, const QString&) {
+        kerdesek.append(QStringLiteral("felülírás"));
+        return true;
+    };
+    switch (Vart(vart)) {
+    case Vart::Elutasit:
+        QVERIFY_THROWS_EXCEPTION(MentesHiba, Visszaallitas(forras(), fajl, k));
+        QVERIFY2(kerdesek.isEmpty(), qPrintable(kerdesek.join(QLatin1Char('|'))));
+        break;
+    case Vart::Visszavon:
+        try {
+            Visszaallitas(forras(), fajl, k);
+            QFAIL("the damaged backup was loaded");
+        } catch (const DbHiba& h) {
+            QVERIFY2(h.uzenet().contains(QStringLiteral("visszavonva")), qPrintable(h.uzenet()));
+        }
+        QCOMPARE(kerdesek.size(), 2);
+        break;
+    case Vart::Kerdez:
+        QVERIFY(!Visszaallitas(forras(), fajl, k));
+        QCOMPARE(kerdesek.size(), 1);
+        QVERIFY2(kerdesek.first().contains(QStringLiteral("nem ellenőrizhető")),
+                 qPrintable(kerdesek.first()));
+        break;
+    }
+    egyezik(pillanatkep(Kapcsolat::fo()), elotte);
+    Visszaallitas(forras(), ep_fajl, igen());
+    egyezik(pillanatkep(Kapcsolat::fo()), m_eredeti);
+}
+
+void TestAdatbazisMentes::serultZipVeletlen()
+{
+    // Random bytes flipped in many copies of an archive: each is refused
+    // promptly (a damaged stream must not spin), nothing is unpacked, the
+    // database is untouched. A flip outside the data may hit a byte no
+    // reader uses (a date, an attribute); such a copy passes the check and
+    // is then let go at the last question.
+    const QString sql = m_dir.filePath(QStringLiteral("formatum.sql"));
+    const QString ep = m_dir.filePath(QStringLiteral("veletlen.zip"));
+    ZipKeszit(ep, sql, ZipTagNev(ep));
+    QByteArray bajtok;
+    {
+        QFile f(ep);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        bajtok = f.readAll();
+    }
+    // The compressed data follows the local header and its name and extra
+    // field.
+    const auto le16 = [&](int i) {
+        return int(quint8(bajtok.at(i))) | (int(quint8(bajtok.at(i + 1))) << 8);
+    };
+    const int adatEleje = 30 + le16(26) + le16(28);
+    QuaZip z(ep);
+    QVERIFY(z.open(QuaZip::mdUnzip));
+    QVERIFY(z.goToFirstFile());
+    QuaZipFileInfo64 info;
+    QVERIFY(z.getCurrentFileInfo(&info));
+    z.close();
+    const int adatVege = adatEleje + int(info.compressedSize);
+    QVERIFY(adatVege < bajtok.size());
+
+    elront();
+    const Pillanatkep elotte = pillanatkep(Kapcsolat::fo());
+    QRandomGenerator veletlen(20261211);
+    int elutasitva = 0;
+    for (int n = 0; n < 120; ++n) {
+        const bool adatban = n % 4 != 3;
+        QByteArray b = bajtok;
+        const int hany = 1 + int(veletlen.bounded(3));
+        for (int k = 0; k < hany; ++k) {
+            const int hol = adatban ? adatEleje + int(veletlen.bounded(adatVege - adatEleje))
+                                    : int(veletlen.bounded(int(b.size())));
+            b[hol] = char(b.at(hol) ^ (1 + int(veletlen.bounded(255))));
+        }
+        const QString fajl = m_dir.filePath(QStringLiteral("veletlen%1.zip").arg(n));
+        fajlIr(fajl, b);
+        VisszaallitasKerdesek nem;
+        nem.felulir = [](const QString&, const QString&) { return false; };
+        try {
+            QVERIFY(!Visszaallitas(forras(), fajl, nem));
+            QVERIFY2(!adatban, qPrintable(fajl));
+        } catch (const Hiba&) {
+            ++elutasitva;
+        }
+        QFile::remove(fajl);
+        nincsMaradek();
+    }
+    QVERIFY(elutasitva >= 90);
+    egyezik(pillanatkep(Kapcsolat::fo()), elotte);
+    Visszaallitas(forras(), sql, igen());
+}
+
+void TestAdatbazisMentes::sikertelenMentesNemHagyFajlt()
+{
+    // A backup that fails leaves nothing: no half file, no temporary one,
+    // and an earlier file of the same name as it was.
+    for (const QString& nev : {QStringLiteral("felbe.sql"), QStringLiteral("felbe.zip")}) {
+        const QString fajl = m_dir.filePath(nev);
+        // The server refuses: no such database.
+        KapcsolatAdat rossz = forras();
+        rossz.adatbazis = QStringLiteral("nincs_ilyen_adatbazis");
+        QVERIFY_THROWS_EXCEPTION(DbHiba, BiztonsagiMentes(rossz, fajl));
+        QVERIFY(!QFile::exists(fajl));
+        nincsMaradek();
+        // Broken off half way (here by the progress callback).
+        const auto felbe = [](int i, int) {
+            if (i == 3)
+                throw Hiba(QStringLiteral("megszakítva"));
+        };
+        QVERIFY_THROWS_EXCEPTION(Hiba, BiztonsagiMentes(forras(), fajl, felbe));
+        QVERIFY(!QFile::exists(fajl));
+        nincsMaradek();
+        // Over an earlier file: it stays as it was.
+        fajlIr(fajl, "korabbi");
+        QVERIFY_THROWS_EXCEPTION(Hiba, BiztonsagiMentes(forras(), fajl, felbe));
+        QFile f(fajl);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("korabbi"));
+        f.close();
+        QFile::remove(fajl);
+        nincsMaradek();
+    }
+    // A folder that does not exist: a clear error, nothing created.
+    const QString nincs = m_dir.filePath(QStringLiteral("Documents/x.zip"));
+    try {
+        BiztonsagiMentes(forras(), nincs);
+        QFAIL("a backup into a missing folder succeeded");
+    } catch (const Hiba& h) {
+        QVERIFY2(h.uzenet().contains(QStringLiteral("nem létezik")), qPrintable(h.uzenet()));
+    }
+    QVERIFY(!QDir(m_dir.filePath(QStringLiteral("Documents"))).exists());
+}
+
+void TestAdatbazisMentes::teljesMentesEljarasokkal()
+{
+    // The full dump reloaded with the mariadb client into an empty database
+    // brings the business logic back: a bill is settled through the
+    // procedures and the administrator logs in.
+    const QString eszkoz = TeljesMentes::alapEszkoz();
+    const QString kliens = QStandardPaths::findExecutable(QStringLiteral("mariadb"));
+    if (eszkoz.isEmpty() || kliens.isEmpty())
+        QSKIP("no mariadb-dump or mariadb client on the PATH");
+    QTemporaryDir munka;
+    const QString cel = munka.filePath(QStringLiteral("teljes.sql"));
+    {
+        TeljesMentes m;
+        QSignalSpy kesz(&m, &TeljesMentes::kesz);
+        QVERIFY2(m.indit(eszkoz, forras(), cel, munka.path()), qPrintable(m.hiba()));
+        QVERIFY(m.folyamat()->arguments().contains(QStringLiteral("--routines")));
+        QVERIFY(m.folyamat()->arguments().contains(QStringLiteral("--single-transaction")));
+        QVERIFY(kesz.wait(120000));
+        QVERIFY2(kesz.first().at(0).toBool(), qPrintable(kesz.first().at(1).toString()));
+    }
+
+    // The dump names its database: it is reloaded after the database is gone.
+    Kapcsolat::foBezar();
+    TesztAdatbazis::torol(forrasNev);
+    QProcess p;
+    p.setStandardInputFile(cel);
+    p.start(kliens, {QStringLiteral("--no-defaults"), QStringLiteral("-h127.0.0.1"),
+                     QStringLiteral("-P") + QString::number(TesztAdatbazis::port()),
+                     QStringLiteral("-uroot")});
+    QVERIFY(p.waitForFinished(120000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    Kapcsolat::foNyit(forras());
+
+    SQL_OK(QStringLiteral("INSERT IGNORE INTO naplezar (nap, muszak, lezarva) VALUES "
+                          "(CURDATE(), 1, 'N');"));
+    const int asztal = SqlEgesz(QStringLiteral("SELECT MIN(asztal) FROM asztal;"), 0);
+    const int cikk = SqlEgesz(QStringLiteral("SELECT MIN(cikkazon) FROM cikkszam;"), 0);
+    QVERIFY(asztal > 0 && cikk > 0);
+    SQL_OK(QStringLiteral("CALL sp_rendelsor(%1, 0, %2, 1500, 2, 'teszt');").arg(asztal).arg(cikk));
+    QSqlQuery q = SqlNyit(QStringLiteral("CALL sp_fizet(%1, 'N');").arg(asztal));
+    QVERIFY(q.next());
+    const int szamla = q.value(0).toInt();
+    QVERIFY(szamla > 0);
+    QVERIFY(q.value(1).toDouble() >= 3000.0);
+    q = QSqlQuery();
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CONCAT(fizetve, rendeles) FROM rendelma "
+                                      "WHERE megjegyzes = 'teszt';"),
+                       QString()),
+             QStringLiteral("I") + QString::number(szamla));
+    const auto jog = Azonosit(QStringLiteral("rendszergazda"), QStringLiteral("kobzeti"));
+    QVERIFY(jog.has_value());
+    Visszaallitas(forras(), m_dir.filePath(QStringLiteral("formatum.sql")), igen());
+    egyezik(pillanatkep(Kapcsolat::fo()), m_eredeti);
 }
 
 QTEST_GUILESS_MAIN(TestAdatbazisMentes)
