@@ -12,6 +12,7 @@
 #include "NapMuszak.h"
 #include "NyomBeall.h"
 #include "RendelesModell.h"
+#include "SQL.h"
 #include "Sugo.h"
 #include "SzovegNyomtat.h"
 #include "TorzsCikkszam.h"
@@ -88,6 +89,7 @@ void Tfrm_Main::kezelokBekot()
     t.kezelo(P::Naplo, [this] { BelepesiNaplo(this); });
     t.kezelo(P::RegiTorol, [this] { RegiAdatokTorlese(this); });
     t.kezelo(P::Adatbazis, [this] { AdatbazisLista(true, false, this); });
+    t.kezelo(P::RendszerSQL, [this] { SzabadLekerdezes(this); });
     t.kezelo(P::NyomBeall, [this] { NyomtatoBeallitas(this); });
     t.kezelo(P::RendszerBeallit, [this] { Beallitasok(); });
 
