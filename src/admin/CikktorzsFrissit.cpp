@@ -5,6 +5,7 @@
 #include "DbHiba.h"
 #include "Eredmeny.h"
 #include "HataroltSzoveg.h"
+#include "HibaKezeles.h"
 #include "HttpLetoltes.h"
 #include "Mappak.h"
 #include "SegedUI.h"
@@ -301,7 +302,7 @@ bool Tfrm_CikktorzsFrissit::importal()
                    this);
         return false;
     } catch (const Hiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
+        HibaMutat(h, this);
         return false;
     }
 
@@ -321,7 +322,7 @@ bool Tfrm_CikktorzsFrissit::importal()
         kesz = true;
     } catch (const Hiba& h) {
         munkaAllapot(false);
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
+        HibaMutat(h, this);
     }
     if (!kesz)
         return false;

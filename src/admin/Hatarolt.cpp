@@ -1,5 +1,6 @@
 #include "Hatarolt.h"
 
+#include "HibaKezeles.h"
 #include "Mappak.h"
 #include "SegedUI.h"
 #include "Uzenetek.h"
@@ -217,7 +218,7 @@ bool Tfrm_Hatarolt::exportal()
         }
         kesz = true;
     } catch (const Hiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
+        HibaMutat(h, this);
     }
     m_haladas->setValue(0);
     m_indit->setEnabled(true);

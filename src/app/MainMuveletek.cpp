@@ -13,6 +13,7 @@
 #include "NapMuszak.h"
 #include "NyomBeall.h"
 #include "RendelesModell.h"
+#include "SQL.h"
 #include "SegedUI.h"
 #include "Sugo.h"
 #include "SzovegNyomtat.h"
@@ -100,6 +101,7 @@ void Tfrm_Main::kezelokBekot()
     });
     t.kezelo(P::Adatbazis,
              [this] { AdatbazisLista(true, false, this, [this] { AdatokUjraolvas(); }); });
+    t.kezelo(P::RendszerSQL, [this] { SzabadLekerdezes(this); });
     t.kezelo(P::NyomBeall, [this] { NyomtatoBeallitas(this); });
     t.kezelo(P::RendszerBeallit, [this] { Beallitasok(); });
 
