@@ -106,7 +106,8 @@ int main(int argc, char** argv)
         uresSemaval(QStringLiteral("bench_forras"), sema);
         sql(QStringLiteral(
                 "USE bench_forras; INSERT INTO rendeles (rendelesazon, rendeles, datum, muszak, "
-                "asztal, pincer, cikkazon, db, ar, fizetve, torolve, storno, megjegyzes, nyomtatva, "
+                "asztal, pincer, cikkazon, db, ar, fizetve, torolve, storno, megjegyzes, "
+                "nyomtatva, "
                 "konyvelve, rogzitve) SELECT seq, seq DIV 3, '2026-01-01' + INTERVAL (seq MOD 300) "
                 "DAY, 1 + seq MOD 2, 1 + seq MOD 20, 1, 1 + seq MOD 500, 1 + seq MOD 3, "
                 "1500 + (seq MOD 7) / 2, 'I', 'N', 0, IF(seq MOD 4 = 0, NULL, CONCAT('Öregné "
@@ -127,12 +128,12 @@ int main(int argc, char** argv)
         const double mi = double(t.nsecsElapsed()) / 1e9;
         const QString memMentes = vmHwm();
 
-        const double dump = futtat(
-            QStringLiteral("mariadb-dump"),
-            {QStringLiteral("--no-defaults"), QStringLiteral("-h127.0.0.1"),
-             QStringLiteral("-P") + QString::number(port), QStringLiteral("-uroot"),
-             QStringLiteral("--single-transaction"), QStringLiteral("bench_forras"),
-             QStringLiteral("--result-file=") + munka.filePath(QStringLiteral("dump.sql"))});
+        const double dump =
+            futtat(QStringLiteral("mariadb-dump"),
+                   {QStringLiteral("--no-defaults"), QStringLiteral("-h127.0.0.1"),
+                    QStringLiteral("-P") + QString::number(port), QStringLiteral("-uroot"),
+                    QStringLiteral("--single-transaction"), QStringLiteral("bench_forras"),
+                    QStringLiteral("--result-file=") + munka.filePath(QStringLiteral("dump.sql"))});
 
         VisszaallitasKerdesek igen;
         igen.ellenorizhetetlen = [](const QString&) { return true; };
@@ -148,9 +149,9 @@ int main(int argc, char** argv)
         const QString memVissza = vmHwm();
 
         uresSemaval(QStringLiteral("bench_kliens"), sema);
-        const double kliensIdo =
-            kliens({QStringLiteral("--default-character-set=cp1250"), QStringLiteral("bench_kliens")},
-                   mentes);
+        const double kliensIdo = kliens(
+            {QStringLiteral("--default-character-set=cp1250"), QStringLiteral("bench_kliens")},
+            mentes);
 
         std::printf("order lines:                %d\n", sorok);
         std::printf("backup file:                %.1f MB\n",
@@ -159,8 +160,9 @@ int main(int argc, char** argv)
                     dump, mi / dump);
         std::printf("restore into empty tables:  %.2f s   mariadb client: %.2f s   ratio %.2f\n",
                     visszaUres, kliensIdo, visszaUres / kliensIdo);
-        std::printf("restore over full tables:   %.2f s   (ratio to the client on empty ones %.2f)\n",
-                    visszaTeli, visszaTeli / kliensIdo);
+        std::printf(
+            "restore over full tables:   %.2f s   (ratio to the client on empty ones %.2f)\n",
+            visszaTeli, visszaTeli / kliensIdo);
         std::printf("peak memory after backup:   %s\n", qPrintable(memMentes));
         std::printf("peak memory after restores: %s\n", qPrintable(memVissza));
     } catch (const Hiba& h) {

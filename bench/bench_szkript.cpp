@@ -22,7 +22,8 @@ private Q_SLOTS:
         sorok << QStringLiteral("TRUNCATE rendeles;");
         for (int i = 0; i < 200000; ++i) {
             if (i % 100 == 0)
-                sorok << QStringLiteral("INSERT IGNORE INTO rendeles (rendelesazon,rendeles,datum,megjegyzes,ar) VALUES");
+                sorok << QStringLiteral("INSERT IGNORE INTO rendeles "
+                                        "(rendelesazon,rendeles,datum,megjegyzes,ar) VALUES");
             const bool utolso = i % 100 == 99 || i == 199999;
             sorok << QStringLiteral("(%1,%2,'2026-12-11',%3,%4)%5")
                          .arg(i)
@@ -38,7 +39,8 @@ private Q_SLOTS:
     void elemzes()
     {
         int db = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             const SqlSzkript sz = SqlSzkript::elemez(m_szkript);
             db = int(sz.utasitasok().size());
         }

@@ -2,7 +2,8 @@
 
 #include <QHash>
 
-namespace {
+namespace
+{
 
 // Unicode code points of the bytes 0x80..0xFF in Windows-1250.
 constexpr char16_t felsoFel[128] = {

@@ -1,7 +1,7 @@
 #include "Beall.h"
 
-#include "KozosDB.h"
 #include "IniAllomany.h"
+#include "KozosDB.h"
 #include "Mappak.h"
 #include "Seged.h"
 

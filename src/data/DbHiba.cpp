@@ -17,6 +17,7 @@ DbHiba DbHiba::driverbol(const QSqlError& hiba, const QString& utasitas)
     bool ok = false;
     const int kod = hiba.nativeErrorCode().toInt(&ok);
     if (ok && kod == 1366)
-        szoveg += QStringLiteral(" (a szöveg olyan karaktert tartalmaz, amelyet az adatbázis nem tud tárolni)");
+        szoveg += QStringLiteral(
+            " (a szöveg olyan karaktert tartalmaz, amelyet az adatbázis nem tud tárolni)");
     return DbHiba(szoveg, utasitas, ok ? kod : 0);
 }

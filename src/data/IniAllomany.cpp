@@ -216,8 +216,8 @@ void IniAllomany::ment()
     QDir().mkpath(QFileInfo(m_utvonal).absolutePath());
     QSaveFile f(m_utvonal);
     if (!f.open(QIODevice::WriteOnly))
-        throw std::runtime_error(("Az INI állomány nem írható: " + m_utvonal + ": " +
-                                  f.errorString()).toStdString());
+        throw std::runtime_error(
+            ("Az INI állomány nem írható: " + m_utvonal + ": " + f.errorString()).toStdString());
     QByteArray ki;
     for (const Sor& s : m_sorok) {
         ki.append(s.nyers);
@@ -225,8 +225,8 @@ void IniAllomany::ment()
     }
     f.write(ki);
     if (!f.commit())
-        throw std::runtime_error(("Az INI állomány nem írható: " + m_utvonal + ": " +
-                                  f.errorString()).toStdString());
+        throw std::runtime_error(
+            ("Az INI állomány nem írható: " + m_utvonal + ": " + f.errorString()).toStdString());
     m_valtozott = false;
     m_letezett = true;
 }

@@ -42,10 +42,10 @@ public:
 
 private:
     struct Sor {
-        QByteArray nyers;   // the line as read (without its line end)
-        QString szakasz;    // for a "[x]" line: x; otherwise empty
-        QString kulcs;      // for a "k=v" line: k (trimmed); otherwise empty
-        QString ertek;      // for a "k=v" line: v (trimmed)
+        QByteArray nyers; // the line as read (without its line end)
+        QString szakasz;  // for a "[x]" line: x; otherwise empty
+        QString kulcs;    // for a "k=v" line: k (trimmed); otherwise empty
+        QString ertek;    // for a "k=v" line: v (trimmed)
         bool kulcsSor = false;
         bool szakaszSor = false;
     };

@@ -7,7 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace {
+namespace
+{
 
 QString g_programMappa;
 QString g_adatMappa;
@@ -37,7 +38,8 @@ QString KozosMappa()
 #ifdef Q_OS_WIN
     // The all-users application data folder (ProgramData) is the last of the
     // generic configuration locations.
-    const QStringList helyek = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    const QStringList helyek =
+        QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
     for (const QString& h : helyek)
         if (h.contains(QLatin1String("ProgramData"), Qt::CaseInsensitive))
             return QDir::toNativeSeparators(h);
@@ -59,8 +61,8 @@ void MappakBeallit(const QString& programMappa)
         g_adatMappa = g_programMappa;
     } else {
         const QString kozos = KozosMappa();
-        g_adatMappa = kozos.isEmpty() ? g_programMappa
-                                      : QDir::cleanPath(kozos) + QLatin1String("/VexloF");
+        g_adatMappa =
+            kozos.isEmpty() ? g_programMappa : QDir::cleanPath(kozos) + QLatin1String("/VexloF");
     }
     g_iniFajl = g_adatMappa + QLatin1Char('/') + QLatin1String(iniNev);
 }

@@ -27,7 +27,10 @@ int Egesz(const QVariant& ertek, int alap = 0);
 double Szam(const QVariant& ertek, double alap = 0.0);
 // "0" for NULL, else the value as an integer in decimal.
 QString EgeszSzoveg(const QVariant& ertek);
-template <typename T> T Ha(bool feltetel, const T& a, const T& b) { return feltetel ? a : b; }
+template <typename T> T Ha(bool feltetel, const T& a, const T& b)
+{
+    return feltetel ? a : b;
+}
 // True exactly when the text is "I".
 bool IgenE(const QString& szoveg);
 bool IgenE(const QVariant& ertek);

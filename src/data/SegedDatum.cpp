@@ -5,10 +5,11 @@
 
 #include <QRandomGenerator>
 
-namespace {
+namespace
+{
 
-const char16_t* const honapok[12] = {u"január",  u"február", u"március",   u"április",
-                                     u"május",   u"június",  u"július",    u"augusztus",
+const char16_t* const honapok[12] = {u"január",     u"február", u"március",  u"április",
+                                     u"május",      u"június",  u"július",   u"augusztus",
                                      u"szeptember", u"október", u"november", u"december"};
 const char16_t* const napok[7] = {u"hétfő",  u"kedd",    u"szerda",  u"csütörtök",
                                   u"péntek", u"szombat", u"vasárnap"};

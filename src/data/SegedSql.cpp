@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // Backslashes doubled; CR and LF written as escapes (sorKent: a line break
 // of either kind as one \n).

@@ -12,7 +12,8 @@ QChar TizedesJel()
     return p.isEmpty() ? QLatin1Char('.') : p.at(0);
 }
 
-namespace {
+namespace
+{
 
 // Strict conversion of a text that holds at most digits, one "." and a
 // leading "-" (after the separators were normalised to ".").

@@ -7,7 +7,8 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 bool ures(const QVariant& v)
 {

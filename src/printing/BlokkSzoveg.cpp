@@ -67,7 +67,8 @@ void LablecHozzaad(QStringList& lista)
     LablecHozzaad(lista, Beall.SPrint, Profil1Szeles(), QDateTime::currentDateTime());
 }
 
-namespace {
+namespace
+{
 
 struct Betu {
     unsigned char ansi;

@@ -17,7 +17,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // A small receipt printer with a paper strip, drawn rather than shipped.
 QPixmap nyomtatoKep()
@@ -54,8 +55,7 @@ QFont szovegBetu()
 
 } // namespace
 
-Tfrm_NyomtatKep::Tfrm_NyomtatKep(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_NyomtatKep::Tfrm_NyomtatKep(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_NyomtatKep"));
     setWindowTitle(Forditas(QStringLiteral("Blokknyomtatás")));

@@ -36,8 +36,9 @@ int TNyomtatoLista::kovetkezoSorszam() const
 
 void TNyomtatoLista::rendez()
 {
-    std::stable_sort(m_sorok.begin(), m_sorok.end(),
-                     [](const TNyomtato& a, const TNyomtato& b) { return a.nyomtato < b.nyomtato; });
+    std::stable_sort(m_sorok.begin(), m_sorok.end(), [](const TNyomtato& a, const TNyomtato& b) {
+        return a.nyomtato < b.nyomtato;
+    });
 }
 
 int TNyomtatoLista::indexSzammal(int nyomtato) const

@@ -3,8 +3,7 @@
 #include "KozosDB.h"
 
 NyomtatoModell::NyomtatoModell(TNyomtatoLista& lista, QObject* szulo)
-    : QAbstractTableModel(szulo)
-    , m_lista(lista)
+    : QAbstractTableModel(szulo), m_lista(lista)
 {
 }
 
@@ -33,7 +32,10 @@ QVariant NyomtatoModell::data(const QModelIndex& index, int szerep) const
         return ny.cutter ? Qt::Checked : Qt::Unchecked;
     if (szerep == Qt::TextAlignmentRole) {
         switch (index.column()) {
-        case Sorszam: case Betumeret: case Szeles: case Extrasor:
+        case Sorszam:
+        case Betumeret:
+        case Szeles:
+        case Extrasor:
             return int(Qt::AlignRight | Qt::AlignVCenter);
         default:
             return int(Qt::AlignLeft | Qt::AlignVCenter);
@@ -42,20 +44,28 @@ QVariant NyomtatoModell::data(const QModelIndex& index, int szerep) const
     if (szerep != Qt::DisplayRole)
         return {};
     switch (index.column()) {
-    case Sorszam: return ny.nyomtato;
+    case Sorszam:
+        return ny.nyomtato;
     // The names of known codes as this workstation calls them (a file from
     // another system may hold other words).
     case Tipus:
         return ny.nyomtipus >= 0 && ny.nyomtipus < NyomtipusNevek().size()
                    ? NyomtipusNevek().at(ny.nyomtipus)
                    : ny.nyomtipus_nev;
-    case Nyomtato: return ny.nyomtato_nev;
-    case Betutipus: return ny.betutipus;
-    case Betumeret: return ny.betumeret > 0 ? QVariant(ny.betumeret) : QVariant(); // none on the text paths
-    case Szeles: return ny.szeles;
-    case Extrasor: return ny.extrasor;
-    case Marka: return ny.marka_nev;
-    default: return {};
+    case Nyomtato:
+        return ny.nyomtato_nev;
+    case Betutipus:
+        return ny.betutipus;
+    case Betumeret:
+        return ny.betumeret > 0 ? QVariant(ny.betumeret) : QVariant(); // none on the text paths
+    case Szeles:
+        return ny.szeles;
+    case Extrasor:
+        return ny.extrasor;
+    case Marka:
+        return ny.marka_nev;
+    default:
+        return {};
     }
 }
 
@@ -66,7 +76,8 @@ QVariant NyomtatoModell::headerData(int oszlop, Qt::Orientation irany, int szere
     static const char* const cimek[OszlopDarab] = {"sorszám",   "nyomt.típusa", "nyomtató",
                                                    "betűtípus", "betűméret",    "széles",
                                                    "extra sor", "vágóegység",   "márka"};
-    return oszlop >= 0 && oszlop < OszlopDarab ? Forditas(QString::fromUtf8(cimek[oszlop])) : QVariant();
+    return oszlop >= 0 && oszlop < OszlopDarab ? Forditas(QString::fromUtf8(cimek[oszlop]))
+                                               : QVariant();
 }
 
 void NyomtatoModell::frissit()

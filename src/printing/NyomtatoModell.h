@@ -10,7 +10,18 @@ class NyomtatoModell : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Oszlop { Sorszam, Tipus, Nyomtato, Betutipus, Betumeret, Szeles, Extrasor, Cutter, Marka, OszlopDarab };
+    enum Oszlop {
+        Sorszam,
+        Tipus,
+        Nyomtato,
+        Betutipus,
+        Betumeret,
+        Szeles,
+        Extrasor,
+        Cutter,
+        Marka,
+        OszlopDarab
+    };
 
     explicit NyomtatoModell(TNyomtatoLista& lista, QObject* szulo = nullptr);
 

@@ -20,16 +20,20 @@ int main(int argc, char* argv[])
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral("Writes a connection entry into VexloF.ini"));
     p.addHelpOption();
-    const QCommandLineOption ini(QStringLiteral("ini"), QStringLiteral("INI file"), QStringLiteral("file"));
-    const QCommandLineOption nev(QStringLiteral("nev"), QStringLiteral("display name"), QStringLiteral("name"));
-    const QCommandLineOption adatbazis(QStringLiteral("adatbazis"), QStringLiteral("database"), QStringLiteral("db"));
-    const QCommandLineOption kiszolgalo(QStringLiteral("kiszolgalo"), QStringLiteral("host"), QStringLiteral("host"),
-                                        QStringLiteral("127.0.0.1"));
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("port"), QStringLiteral("port"),
-                                  QStringLiteral("3306"));
-    const QCommandLineOption felhasznalo(QStringLiteral("felhasznalo"), QStringLiteral("user"), QStringLiteral("user"),
-                                         QStringLiteral("root"));
-    const QCommandLineOption jelszo(QStringLiteral("jelszo"), QStringLiteral("password"), QStringLiteral("password"));
+    const QCommandLineOption ini(QStringLiteral("ini"), QStringLiteral("INI file"),
+                                 QStringLiteral("file"));
+    const QCommandLineOption nev(QStringLiteral("nev"), QStringLiteral("display name"),
+                                 QStringLiteral("name"));
+    const QCommandLineOption adatbazis(QStringLiteral("adatbazis"), QStringLiteral("database"),
+                                       QStringLiteral("db"));
+    const QCommandLineOption kiszolgalo(QStringLiteral("kiszolgalo"), QStringLiteral("host"),
+                                        QStringLiteral("host"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("port"),
+                                  QStringLiteral("port"), QStringLiteral("3306"));
+    const QCommandLineOption felhasznalo(QStringLiteral("felhasznalo"), QStringLiteral("user"),
+                                         QStringLiteral("user"), QStringLiteral("root"));
+    const QCommandLineOption jelszo(QStringLiteral("jelszo"), QStringLiteral("password"),
+                                    QStringLiteral("password"));
     p.addOptions({ini, nev, adatbazis, kiszolgalo, port, felhasznalo, jelszo});
     p.process(app);
     if (!p.isSet(ini) || !p.isSet(nev) || !p.isSet(adatbazis)) {

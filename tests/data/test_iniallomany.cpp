@@ -50,7 +50,8 @@ void TestIniAllomany::windowsFajlBajtHuen()
     {
         IniAllomany ini(f);
         QVERIFY(ini.letezik());
-        QCOMPARE(ini.olvas(QStringLiteral("adatbazis"), QStringLiteral("constr12")), QStringLiteral("xőy"));
+        QCOMPARE(ini.olvas(QStringLiteral("adatbazis"), QStringLiteral("constr12")),
+                 QStringLiteral("xőy"));
         QCOMPARE(ini.olvas(QStringLiteral("Tulajdonos"), QStringLiteral("TulCim")),
                  QStringLiteral("1111 Budapest, Fő utca 1."));
         QCOMPARE(ini.kulcsok(QStringLiteral("Adatbazis")),
@@ -63,8 +64,9 @@ void TestIniAllomany::windowsFajlBajtHuen()
         ini.ir(QStringLiteral("ADATBAZIS"), QStringLiteral("constr7"), QStringLiteral("ő"));
         ini.ment();
     }
-    QCOMPARE(olvas(f), QByteArray("; VexloF\r\n[Adatbazis]\r\nConStr7=\xF5\r\nConStr12=x\xF5y\r\n\r\n"
-                                  "[Tulajdonos]\r\nTulCim=1111 Budapest, F\xF5 utca 1.\r\n"));
+    QCOMPARE(olvas(f),
+             QByteArray("; VexloF\r\n[Adatbazis]\r\nConStr7=\xF5\r\nConStr12=x\xF5y\r\n\r\n"
+                        "[Tulajdonos]\r\nTulCim=1111 Budapest, F\xF5 utca 1.\r\n"));
 }
 
 void TestIniAllomany::kisNagybetuEsTrim()
@@ -72,7 +74,8 @@ void TestIniAllomany::kisNagybetuEsTrim()
     const QString f = fajl("trim.ini");
     ir(f, "[Alapertek]\n  BetuMeret =  10  \n");
     IniAllomany ini(f);
-    QCOMPARE(ini.olvas(QStringLiteral("alapertek"), QStringLiteral("betumeret")), QStringLiteral("10"));
+    QCOMPARE(ini.olvas(QStringLiteral("alapertek"), QStringLiteral("betumeret")),
+             QStringLiteral("10"));
     QCOMPARE(ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("Nincs"), QStringLiteral("x")),
              QStringLiteral("x"));
     QVERIFY(!ini.vanKulcs(QStringLiteral("Masik"), QStringLiteral("BetuMeret")));
@@ -95,7 +98,8 @@ void TestIniAllomany::ujFajl()
     const QString f = fajl("alma/VexloF.ini");
     IniAllomany ini(f);
     QVERIFY(!ini.letezik());
-    ini.ir(QStringLiteral("Alapertek"), QStringLiteral("PenzFormatum"), QStringLiteral("### ### ##0"));
+    ini.ir(QStringLiteral("Alapertek"), QStringLiteral("PenzFormatum"),
+           QStringLiteral("### ### ##0"));
     ini.ment();
     // No Qt escaping, no %General section: the plain format.
     QCOMPARE(olvas(f), QByteArray("[Alapertek]\nPenzFormatum=### ### ##0\n"));

@@ -74,20 +74,22 @@ void TestKozosDB::literalOdaVissza()
 {
     QFETCH(QString, szoveg);
     // Through the server as a constant, and through a latin2 column.
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ") + SqlIdez(szoveg) + QLatin1Char(';'), QStringLiteral("?")),
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ") + SqlIdez(szoveg) + QLatin1Char(';'),
+                       QStringLiteral("?")),
              szoveg);
     SQL_OK(QStringLiteral("DELETE FROM ugyfel;"));
     SQL_OK(QStringLiteral("INSERT INTO ugyfel (ugyfel, megjegyzes) VALUES (1, ") + SqlIdez(szoveg) +
            QStringLiteral(");"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT megjegyzes FROM ugyfel WHERE ugyfel=1;"), QStringLiteral("?")),
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT megjegyzes FROM ugyfel WHERE ugyfel=1;"),
+                       QStringLiteral("?")),
              szoveg);
 }
 
 void TestKozosDB::nemLatin2Karakter()
 {
     try {
-        SqlFuttat(QStringLiteral("INSERT INTO mert (mert, mert_nev) VALUES (99, ") + SqlIdez(QStringLiteral("5 €")) +
-                  QStringLiteral(");"));
+        SqlFuttat(QStringLiteral("INSERT INTO mert (mert, mert_nev) VALUES (99, ") +
+                  SqlIdez(QStringLiteral("5 €")) + QStringLiteral(");"));
         QFAIL("a character outside latin2 was stored");
     } catch (const DbHiba& h) {
         QCOMPARE(h.kod(), 1366);
@@ -103,13 +105,15 @@ void TestKozosDB::egyErtekek()
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT NULL;"), -1), -1);
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT 'abc';"), -1), -1);
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT 1 FROM mert WHERE 1=0;"), -1), -1);
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT NULL;"), QStringLiteral("alap")), QStringLiteral("alap"));
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT NULL;"), QStringLiteral("alap")),
+             QStringLiteral("alap"));
     QCOMPARE(SqlSzoveg(QStringLiteral("SELECT '';"), QStringLiteral("alap")), QString());
     // The server's text 12.50 is twelve and a half on a decimal-comma workstation.
     QCOMPARE(SqlSzam(QStringLiteral("SELECT '12.50';"), -1), 12.5);
     QCOMPARE(SqlSzam(QStringLiteral("SELECT 12.50;"), -1), 12.5);
     QCOMPARE(SqlSzam(QStringLiteral("SELECT 'x';"), -1), -1.0);
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT MAX(verzio) FROM verzio;"), QString()), ProgramVerzio);
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT MAX(verzio) FROM verzio;"), QString()),
+             ProgramVerzio);
     QVERIFY_THROWS_EXCEPTION(DbHiba, SqlEgesz(QStringLiteral("SELECT * FROM nincs_ilyen;"), 0));
     QVERIFY_THROWS_EXCEPTION(DbHiba, SqlFuttat(QStringLiteral("SELEKT 1;")));
     const QDateTime most = SqlDatumIdo(QStringLiteral("SELECT NOW();"), QDateTime());
@@ -121,10 +125,12 @@ void TestKozosDB::datumIdo_data()
 {
     QTest::addColumn<QString>("szoveg");
     QTest::addColumn<QDateTime>("vart");
-    QTest::newRow("date and time") << QStringLiteral("2026-12-11 09:30:05")
-                                   << QDateTime(QDate(2026, 12, 11), QTime(9, 30, 5));
-    QTest::newRow("date only") << QStringLiteral("2026-12-11") << QDateTime(QDate(2026, 12, 11), QTime(0, 0));
-    QTest::newRow("zero date") << QStringLiteral("0000-00-00 10:00:00") << QDateTime(QDate(), QTime(10, 0));
+    QTest::newRow("date and time")
+        << QStringLiteral("2026-12-11 09:30:05") << QDateTime(QDate(2026, 12, 11), QTime(9, 30, 5));
+    QTest::newRow("date only") << QStringLiteral("2026-12-11")
+                               << QDateTime(QDate(2026, 12, 11), QTime(0, 0));
+    QTest::newRow("zero date") << QStringLiteral("0000-00-00 10:00:00")
+                               << QDateTime(QDate(), QTime(10, 0));
     QTest::newRow("too short") << QStringLiteral("10:00") << QDateTime();
 }
 
@@ -141,7 +147,8 @@ void TestKozosDB::kovetkezoAzon()
 {
     SQL_OK(QStringLiteral("DELETE FROM mert;"));
     QCOMPARE(KovetkezoAzon(QStringLiteral("mert")), 1);
-    SQL_OK(QStringLiteral("INSERT INTO mert (mert, mert_nev) VALUES (1,'db'),(2,'liter'),(7,'kg');"));
+    SQL_OK(
+        QStringLiteral("INSERT INTO mert (mert, mert_nev) VALUES (1,'db'),(2,'liter'),(7,'kg');"));
     QCOMPARE(KovetkezoAzon(QStringLiteral("mert")), 8);
     QCOMPARE(KovetkezoAzon(QStringLiteral("mert"), QStringLiteral("mert")), 8);
     QCOMPARE(KovetkezoAzon(QStringLiteral("cikkazon"), QStringLiteral("cikkszam")), 1);
@@ -159,8 +166,8 @@ void TestKozosDB::listaEsExport()
     QSqlQuery q = SqlNyit(QStringLiteral("SELECT storno, storno_nev FROM storno ORDER BY storno;"));
     QStringList ki;
     AdatExport(q, ki);
-    QCOMPARE(ki, QStringList({QStringLiteral("storno;storno_nev;"), QStringLiteral("1;elírás, rossz;"),
-                              QStringLiteral("2;;")}));
+    QCOMPARE(ki, QStringList({QStringLiteral("storno;storno_nev;"),
+                              QStringLiteral("1;elírás, rossz;"), QStringLiteral("2;;")}));
 }
 
 void TestKozosDB::nevek()
@@ -176,23 +183,28 @@ void TestKozosDB::naplozas()
 {
     Jog.felhasznalo = QStringLiteral("rendszergazda");
     Naploz(QStringLiteral("Régi adatok törlése: '2026-09-11'"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CONCAT(felhasznalo,'|',mit) FROM naplozas ORDER BY naplozas DESC LIMIT 1;"),
-                       QString()),
-             QStringLiteral("rendszergazda|Régi adatok törlése: '2026-09-11'"));
-    QVERIFY(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplozas WHERE rogzitve IS NOT NULL;"), 0) > 0);
+    QCOMPARE(
+        SqlSzoveg(
+            QStringLiteral(
+                "SELECT CONCAT(felhasznalo,'|',mit) FROM naplozas ORDER BY naplozas DESC LIMIT 1;"),
+            QString()),
+        QStringLiteral("rendszergazda|Régi adatok törlése: '2026-09-11'"));
+    QVERIFY(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplozas WHERE rogzitve IS NOT NULL;"),
+                     0) > 0);
 }
 
 void TestKozosDB::magyarRendezes()
 {
     SQL_OK(QStringLiteral("DELETE FROM mert;"));
-    SQL_OK(QStringLiteral("INSERT INTO mert (mert, mert_nev) VALUES (1,'ő'),(2,'o'),(3,'ó'),(4,'cukor'),"
-                          "(5,'csoda'),(6,'p'),(7,'ö');"));
+    SQL_OK(QStringLiteral(
+        "INSERT INTO mert (mert, mert_nev) VALUES (1,'ő'),(2,'o'),(3,'ó'),(4,'cukor'),"
+        "(5,'csoda'),(6,'p'),(7,'ö');"));
     QStringList sorrend;
     ListaFeltolt(sorrend, QStringLiteral("SELECT mert_nev FROM mert ORDER BY mert_nev, mert;"));
     // o and ó equal and before ö = ő; "cs" sorts letter by letter.
-    QCOMPARE(sorrend, QStringList({QStringLiteral("csoda"), QStringLiteral("cukor"), QStringLiteral("o"),
-                                   QStringLiteral("ó"), QStringLiteral("ő"), QStringLiteral("ö"),
-                                   QStringLiteral("p")}));
+    QCOMPARE(sorrend, QStringList({QStringLiteral("csoda"), QStringLiteral("cukor"),
+                                   QStringLiteral("o"), QStringLiteral("ó"), QStringLiteral("ő"),
+                                   QStringLiteral("ö"), QStringLiteral("p")}));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM mert WHERE mert_nev='Ö';"), 0), 2);
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM mert WHERE mert_nev='o';"), 0), 2);
 }
@@ -205,12 +217,15 @@ void TestKozosDB::insertSzovegBlokkok()
     SQL_OK(QStringLiteral("DELETE FROM naplo;"));
     QStringList ertekek;
     for (int i = 1; i <= 250; ++i)
-        ertekek.append(QStringLiteral("(%1,'2026-12-%2','u%1','I','10:00:00')").arg(i).arg(1 + i % 28, 2, 10, QLatin1Char('0')));
+        ertekek.append(QStringLiteral("(%1,'2026-12-%2','u%1','I','10:00:00')")
+                           .arg(i)
+                           .arg(1 + i % 28, 2, 10, QLatin1Char('0')));
     SQL_OK(QStringLiteral("INSERT INTO naplo (Az,datum,felhasznalo,sikeres,ido) VALUES ") +
            ertekek.join(QLatin1Char(',')) + QLatin1Char(';'));
     const QStringList sorok = InsertSzoveg(QStringLiteral("naplo")).split(QStringLiteral("\r\n"));
     QCOMPARE(sorok.size(), 3 + 250);
-    const QString fej = QStringLiteral("INSERT IGNORE INTO naplo (az,datum,felhasznalo,sikeres,ido) VALUES");
+    const QString fej =
+        QStringLiteral("INSERT IGNORE INTO naplo (az,datum,felhasznalo,sikeres,ido) VALUES");
     QCOMPARE(sorok.at(0), fej);
     QCOMPARE(sorok.at(101), fej);
     QCOMPARE(sorok.at(202), fej);
@@ -233,21 +248,25 @@ void TestKozosDB::mentesCsakTablak()
 void TestKozosDB::mentesVisszatoltes()
 {
     SQL_OK(QStringLiteral("DELETE FROM ugyfel;"));
-    SQL_OK(QStringLiteral("INSERT INTO ugyfel (ugyfel, ugyfel_nev, telefon, megjegyzes, osszeg, kedv, rogzitve) VALUES "
-                          "(1, 'Öregné Őry Ágnes', NULL, 'O''Neil\\\\C:\\\\x\\r\\nújsor', 1234.5, 0.1, '2026-12-11 09:30:00'),"
+    SQL_OK(QStringLiteral("INSERT INTO ugyfel (ugyfel, ugyfel_nev, telefon, megjegyzes, osszeg, "
+                          "kedv, rogzitve) VALUES "
+                          "(1, 'Öregné Őry Ágnes', NULL, 'O''Neil\\\\C:\\\\x\\r\\nújsor', 1234.5, "
+                          "0.1, '2026-12-11 09:30:00'),"
                           "(2, NULL, '+36 1 234', NULL, -0.25, 5, NULL);"));
     SQL_OK(QStringLiteral("DELETE FROM cassa;"));
     SQL_OK(QStringLiteral("INSERT INTO cassa (cassa, cassatip, datum, ido, osszeg, szoveg) VALUES "
                           "(1, 'F', '2026-12-11', '14:05:00', 3000, 'A: Kovács Éva - R: 12');"));
     auto pillanatkep = [] {
         QStringList s;
-        for (const QString& t : {QStringLiteral("ugyfel"), QStringLiteral("cassa"), QStringLiteral("mert"),
-                                 QStringLiteral("naplo")}) {
-            QSqlQuery q = SqlNyit(QStringLiteral("SELECT * FROM ") + t + QStringLiteral(" ORDER BY 1;"));
+        for (const QString& t : {QStringLiteral("ugyfel"), QStringLiteral("cassa"),
+                                 QStringLiteral("mert"), QStringLiteral("naplo")}) {
+            QSqlQuery q =
+                SqlNyit(QStringLiteral("SELECT * FROM ") + t + QStringLiteral(" ORDER BY 1;"));
             while (q.next()) {
                 QStringList sor;
                 for (int i = 0; i < q.record().count(); ++i)
-                    sor.append(q.value(i).isNull() ? QStringLiteral("<NULL>") : q.value(i).toString());
+                    sor.append(q.value(i).isNull() ? QStringLiteral("<NULL>")
+                                                   : q.value(i).toString());
                 s.append(t + QLatin1Char(':') + sor.join(QLatin1Char('|')));
             }
         }
@@ -266,7 +285,7 @@ void TestKozosDB::mentesVisszatoltes()
     const QByteArray bajtok = f.readAll();
     QVERIFY(bajtok.contains("TRUNCATE ugyfel;\r\nINSERT IGNORE INTO ugyfel ("));
     QVERIFY(bajtok.contains("TRUNCATE cassatip;\r\n\r\n")); // an empty table: an empty line
-    QVERIFY(bajtok.contains(AnsiBajtok(QStringLiteral("Öregné Őry Ágnes"))));  // Windows-1250 bytes
+    QVERIFY(bajtok.contains(AnsiBajtok(QStringLiteral("Öregné Őry Ágnes")))); // Windows-1250 bytes
     QVERIFY(bajtok.contains("'O''Neil\\\\C:\\\\x\\r\\n"));
 
     // Change and lose data, then restore.

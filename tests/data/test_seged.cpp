@@ -49,10 +49,11 @@ void TestSeged::balraIgazit_data()
     QTest::addColumn<int>("w");
     QTest::addColumn<QString>("vart");
     QTest::newRow("NULL gives spaces") << QVariant() << 5 << QStringLiteral("     ");
-    QTest::newRow("cut to width") << QVariant(QStringLiteral("abcdefg")) << 5 << QStringLiteral("abcde");
+    QTest::newRow("cut to width") << QVariant(QStringLiteral("abcdefg")) << 5
+                                  << QStringLiteral("abcde");
     QTest::newRow("padded") << QVariant(QStringLiteral("ab")) << 5 << QStringLiteral("ab   ");
-    QTest::newRow("Hungarian letters count once") << QVariant(QStringLiteral("őrült")) << 7
-                                                   << QStringLiteral("őrült  ");
+    QTest::newRow("Hungarian letters count once")
+        << QVariant(QStringLiteral("őrült")) << 7 << QStringLiteral("őrült  ");
     QTest::newRow("number") << QVariant(12.5) << 6 << QStringLiteral("12,5  ");
 }
 
@@ -227,7 +228,8 @@ void TestSeged::szamKarakterekEsEgeszErtek_data()
     QTest::addColumn<int>("egesz");
     QTest::newRow("plain") << QStringLiteral(" 42 ") << QStringLiteral("42") << 42;
     QTest::newRow("decimal is no integer") << QStringLiteral("12.5") << QStringLiteral("12.5") << 0;
-    QTest::newRow("later marks dropped") << QStringLiteral("1,2.3,4") << QStringLiteral("1,234") << 0;
+    QTest::newRow("later marks dropped")
+        << QStringLiteral("1,2.3,4") << QStringLiteral("1,234") << 0;
     QTest::newRow("leading minus") << QStringLiteral("-7 db") << QStringLiteral("-7") << -7;
     QTest::newRow("inner minus dropped") << QStringLiteral("7-1") << QStringLiteral("71") << 71;
     QTest::newRow("empty") << QString() << QString() << 0;
@@ -267,22 +269,29 @@ void TestSeged::szamFormat_data()
     QTest::addColumn<double>("szam");
     QTest::addColumn<QString>("kep");
     QTest::addColumn<QString>("vart");
-    QTest::newRow("money") << 1234567.0 << QStringLiteral("### ### ##0") << QStringLiteral("1 234 567");
+    QTest::newRow("money") << 1234567.0 << QStringLiteral("### ### ##0")
+                           << QStringLiteral("1 234 567");
     QTest::newRow("money small") << 155.0 << QStringLiteral("### ### ##0") << QStringLiteral("155");
     QTest::newRow("money zero") << 0.0 << QStringLiteral("### ### ##0") << QStringLiteral("0");
-    QTest::newRow("money negative") << -1550.0 << QStringLiteral("### ### ##0") << QStringLiteral("-1 550");
-    QTest::newRow("money rounds") << 1234.5 << QStringLiteral("### ### ##0") << QStringLiteral("1 235");
-    QTest::newRow("beyond the picture") << 12345678901.0 << QStringLiteral("### ### ##0")
-                                        << QStringLiteral("12345 678 901");
-    QTest::newRow("quantity") << 1234.5 << QStringLiteral("### ### ##0.00") << QStringLiteral("1 234,50");
-    QTest::newRow("fraction only") << 0.25 << QStringLiteral("### ### ##0.00") << QStringLiteral("0,25");
-    QTest::newRow("plain decimals") << 3.14159 << QStringLiteral("######0.00") << QStringLiteral("3,14");
+    QTest::newRow("money negative")
+        << -1550.0 << QStringLiteral("### ### ##0") << QStringLiteral("-1 550");
+    QTest::newRow("money rounds") << 1234.5 << QStringLiteral("### ### ##0")
+                                  << QStringLiteral("1 235");
+    QTest::newRow("beyond the picture")
+        << 12345678901.0 << QStringLiteral("### ### ##0") << QStringLiteral("12345 678 901");
+    QTest::newRow("quantity") << 1234.5 << QStringLiteral("### ### ##0.00")
+                              << QStringLiteral("1 234,50");
+    QTest::newRow("fraction only")
+        << 0.25 << QStringLiteral("### ### ##0.00") << QStringLiteral("0,25");
+    QTest::newRow("plain decimals")
+        << 3.14159 << QStringLiteral("######0.00") << QStringLiteral("3,14");
     QTest::newRow("one decimal") << 2.0 << QStringLiteral("######0.0") << QStringLiteral("2,0");
     QTest::newRow("leading zeros") << 12.0 << QStringLiteral("00000") << QStringLiteral("00012");
     QTest::newRow("card number") << 7.0 << QStringLiteral("00000000") << QStringLiteral("00000007");
     QTest::newRow("percent literal") << 10.0 << QStringLiteral("##0%") << QStringLiteral("10%");
     QTest::newRow("optional decimals") << 2.5 << QStringLiteral("0.##") << QStringLiteral("2,5");
-    QTest::newRow("tiny negative is zero") << -0.001 << QStringLiteral("### ### ##0") << QStringLiteral("0");
+    QTest::newRow("tiny negative is zero")
+        << -0.001 << QStringLiteral("### ### ##0") << QStringLiteral("0");
 }
 
 void TestSeged::szamFormat()
@@ -296,14 +305,16 @@ void TestSeged::szamFormat()
 void TestSeged::datumok()
 {
     const QDateTime t(QDate(2026, 3, 9), QTime(14, 5, 7));
-    QCOMPARE(DatumFormat(t, QStringLiteral("yyyy.mm.dd hh:mm:ss")), QStringLiteral("2026.03.09 14:05:07"));
+    QCOMPARE(DatumFormat(t, QStringLiteral("yyyy.mm.dd hh:mm:ss")),
+             QStringLiteral("2026.03.09 14:05:07"));
     QCOMPARE(DatumFormat(t, QStringLiteral("yyyy.mmmm.dd")), QStringLiteral("2026.március.09"));
-    QCOMPARE(DatumFormat(t, QStringLiteral("yyyy mmmm d. dddd")), QStringLiteral("2026 március 9. hétfő"));
+    QCOMPARE(DatumFormat(t, QStringLiteral("yyyy mmmm d. dddd")),
+             QStringLiteral("2026 március 9. hétfő"));
     QCOMPARE(DatumFormat(t, QStringLiteral("hh:nn")), QStringLiteral("14:05"));
     QCOMPARE(DatumFormat(t, QStringLiteral("mm.dd")), QStringLiteral("03.09"));
     QCOMPARE(HonapNev(1), QStringLiteral("Január"));
     QCOMPARE(HonapNev(12), QStringLiteral("December"));
-    QCOMPARE(Het(QDate(2027, 1, 1)), 53);  // a Friday in the last ISO week of 2026
+    QCOMPARE(Het(QDate(2027, 1, 1)), 53); // a Friday in the last ISO week of 2026
     QCOMPARE(Het(QDate(2026, 1, 1)), 1);
     QCOMPARE(EgyHonappalKorabban(QDate(2026, 3, 31)), QDate(2026, 2, 28));
     QCOMPARE(EgyHonappalKorabban(QDate(2028, 3, 31)), QDate(2028, 2, 29));
@@ -334,7 +345,8 @@ void TestSeged::mezoKonverziok()
 
 void TestSeged::kodolas()
 {
-    const QStringList minták = {QString(), QStringLiteral("vexlof;localhost;3306;root;titok;Szalon"),
+    const QStringList minták = {QString(),
+                                QStringLiteral("vexlof;localhost;3306;root;titok;Szalon"),
                                 QStringLiteral("őŐűŰáéíóöúü;jelszó'\"\\"), QStringLiteral("ű~€")};
     for (const QString& s : minták) {
         const QString k1 = Kodol(s);

@@ -2,13 +2,13 @@
 // number-and-remark dialog, the text and password dialog, the drop-down
 // dialog, the radio dialog and the result log, driven with simulated keys.
 
+#include "AblakSeged.h"
 #include "Beall.h"
 #include "Combo.h"
 #include "Eredmeny.h"
 #include "Inp.h"
 #include "Inp2.h"
 #include "InpStr.h"
-#include "AblakSeged.h"
 #include "Radio.h"
 #include "SegedUI.h"
 #include "Uzenetek.h"

@@ -17,8 +17,7 @@ public:
     using Lepes = std::function<void(QWidget*)>;
 
     explicit DialogusVezerlo(QList<Lepes> lepesek, QWidget* mellozott = nullptr)
-        : m_lepesek(std::move(lepesek))
-        , m_mellozott(mellozott)
+        : m_lepesek(std::move(lepesek)), m_mellozott(mellozott)
     {
         m_ora.setInterval(10);
         connect(&m_ora, &QTimer::timeout, this, [this]() { nez(); });

@@ -12,7 +12,8 @@
 
 Q_DECLARE_METATYPE(TNyomtato)
 
-namespace {
+namespace
+{
 
 QByteArray hex(const char* h)
 {
@@ -116,10 +117,13 @@ void TestBlokkSzoveg::sorozatok_data()
     QTest::addColumn<QByteArray>("vag");
     QTest::newRow("Star 0, cutter") << 0 << 0 << true << hex("1B1D74211B4D0D0A") << hex("1B6430");
     QTest::newRow("Star 1, cutter") << 0 << 1 << true << hex("1B1D74051B4D0D0A") << hex("1B6430");
-    QTest::newRow("Star 2, no cutter") << 0 << 2 << false << hex("1B1D74051B4D0D0A") << QByteArray();
+    QTest::newRow("Star 2, no cutter")
+        << 0 << 2 << false << hex("1B1D74051B4D0D0A") << QByteArray();
     QTest::newRow("Star 3, cutter") << 0 << 3 << true << hex("1B1D74011B4D0D0A") << hex("1B6430");
-    QTest::newRow("Samsung, cutter") << 1 << 2 << true << hex("1B401B20011B21010D0A") << hex("1D5601");
-    QTest::newRow("Samsung, no cutter") << 1 << 0 << false << hex("1B401B20011B21010D0A") << QByteArray();
+    QTest::newRow("Samsung, cutter")
+        << 1 << 2 << true << hex("1B401B20011B21010D0A") << hex("1D5601");
+    QTest::newRow("Samsung, no cutter")
+        << 1 << 0 << false << hex("1B401B20011B21010D0A") << QByteArray();
     QTest::newRow("Elzab, cutter") << 2 << 2 << true << QByteArray() << QByteArray();
     QTest::newRow("Egyéb, cutter") << 3 << 1 << true << QByteArray() << QByteArray();
     QTest::newRow("graphic profile (-1)") << -1 << -1 << true << QByteArray() << QByteArray();
@@ -145,8 +149,8 @@ void TestBlokkSzoveg::szovegesAdat_data()
     const QStringList sorok = {QStringLiteral("Tükörfúrógép"), QString(), QStringLiteral("Ő ű")};
     QTest::newRow("Star PC852, cutter, 3 feed lines")
         << profil(1, 0, 2, true, 3) << sorok
-        << hex("1B1D74051B4D0D0A") + "T\x81k\x94rf\xA3r\xA2g\x82p\r\n\r\n\x8A \xFB\r\n"
-               + " \r\n \r\n \r\n.\r\n" + hex("1B6430");
+        << hex("1B1D74051B4D0D0A") + "T\x81k\x94rf\xA3r\xA2g\x82p\r\n\r\n\x8A \xFB\r\n" +
+               " \r\n \r\n \r\n.\r\n" + hex("1B6430");
     QTest::newRow("Star PC850, no cutter, no feed")
         << profil(1, 0, 1, false, 0) << sorok
         << hex("1B1D74051B4D0D0A") + "T\x81k\x94rf\xA3r\xA2g\x82p\r\n\r\n\x99 \x81\r\n.\r\n";
@@ -163,10 +167,13 @@ void TestBlokkSzoveg::szovegesAdat_data()
         << profil(1, 1, 0, false, 0) << QStringList{QStringLiteral("x")}
         << hex("1B401B20011B21010D0A") + "x\r\n.\r\n";
     QTest::newRow("Elzab, cutter: no codes")
-        << profil(1, 2, 1, true, 1) << QStringList{QStringLiteral("é")} << QByteArray("\x82\r\n \r\n.\r\n");
+        << profil(1, 2, 1, true, 1) << QStringList{QStringLiteral("é")}
+        << QByteArray("\x82\r\n \r\n.\r\n");
     QTest::newRow("Egyéb, cutter: no codes")
-        << profil(1, 3, 0, true, 0) << QStringList{QStringLiteral("é")} << QByteArray("\xE9\r\n.\r\n");
-    QTest::newRow("empty document") << profil(1, 2, 0, false, 0) << QStringList() << QByteArray(".\r\n");
+        << profil(1, 3, 0, true, 0) << QStringList{QStringLiteral("é")}
+        << QByteArray("\xE9\r\n.\r\n");
+    QTest::newRow("empty document")
+        << profil(1, 2, 0, false, 0) << QStringList() << QByteArray(".\r\n");
 }
 
 void TestBlokkSzoveg::szovegesAdat()
@@ -185,11 +192,13 @@ void TestBlokkSzoveg::direktAdat_data()
     // The start sequence, then CR LF (after Star's own CR LF), the lines,
     // the cut sequence and a last CR LF.
     QTest::newRow("Star, cutter") << profil(2, 0, 2, true, 2)
-                                  << hex("1B1D74051B4D0D0A") + "\r\n" + torzs + hex("1B6430") + "\r\n";
-    QTest::newRow("Star, no cutter") << profil(2, 0, 2, false, 2)
-                                     << hex("1B1D74051B4D0D0A") + "\r\n" + torzs + "\r\n";
-    QTest::newRow("Samsung, cutter") << profil(2, 1, 2, true, 2)
-                                     << hex("1B401B20011B21010D0A") + "\r\n" + torzs + hex("1D5601") + "\r\n";
+                                  << hex("1B1D74051B4D0D0A") + "\r\n" + torzs + hex("1B6430") +
+                                         "\r\n";
+    QTest::newRow("Star, no cutter")
+        << profil(2, 0, 2, false, 2) << hex("1B1D74051B4D0D0A") + "\r\n" + torzs + "\r\n";
+    QTest::newRow("Samsung, cutter")
+        << profil(2, 1, 2, true, 2)
+        << hex("1B401B20011B21010D0A") + "\r\n" + torzs + hex("1D5601") + "\r\n";
     QTest::newRow("Elzab") << profil(2, 2, 2, true, 2) << QByteArray("\r\n") + torzs + "\r\n";
 }
 
@@ -204,16 +213,16 @@ void TestBlokkSzoveg::nyomtatoSorok()
 {
     // A line holding line breaks becomes several lines; empty lines stay; a
     // character outside Windows-1250 prints as "?".
-    const QList<QByteArray> sorok =
-        NyomtatoSorok({QStringLiteral("a\r\nb"), QString(), QStringLiteral("c\nd"), QStringLiteral("€ ✓")}, 0);
+    const QList<QByteArray> sorok = NyomtatoSorok(
+        {QStringLiteral("a\r\nb"), QString(), QStringLiteral("c\nd"), QStringLiteral("€ ✓")}, 0);
     QCOMPARE(sorok, (QList<QByteArray>{"a", "b", "", "c", "d", "\x80 ?"}));
     QCOMPARE(NyomtatoSorok({QString()}, 0), QList<QByteArray>{QByteArray()});
     QVERIFY(NyomtatoSorok({}, 0).isEmpty());
 
     QStringList s = {QStringLiteral("x")};
     EmelesHozzaad(s, 3);
-    QCOMPARE(s, (QStringList{QStringLiteral("x"), QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "),
-                             QStringLiteral(".")}));
+    QCOMPARE(s, (QStringList{QStringLiteral("x"), QStringLiteral(" "), QStringLiteral(" "),
+                             QStringLiteral(" "), QStringLiteral(".")}));
 }
 
 void TestBlokkSzoveg::fejlec_data()
@@ -221,22 +230,38 @@ void TestBlokkSzoveg::fejlec_data()
     QTest::addColumn<bool>("sprint");
     QTest::addColumn<int>("w");
     QTest::addColumn<QStringList>("vart");
-    const auto sz = [](int n, const char* t) { return QString(n, QLatin1Char(' ')) + QString::fromUtf8(t); };
+    const auto sz = [](int n, const char* t) {
+        return QString(n, QLatin1Char(' ')) + QString::fromUtf8(t);
+    };
     // centre(text, w): w div 2 - length div 2 leading spaces.
     QTest::newRow("width 40") << false << 40
-                              << QStringList{QString(), sz(15, "Szalon Kft"), sz(8, "1111 Budapest, Fő utca 1."),
-                                             sz(14, "06-1-234-5678"), QString(),
-                                             sz(6, "Fodrász 3 asztal fogyasztása"), QString()};
-    QTest::newRow("SPrint: 24 whatever the width")
-        << true << 40
-        << QStringList{QString(), sz(7, "Szalon Kft"), sz(6, "1111 Budapest"), sz(7, "Fő utca 1."),
-                       sz(6, "06-1-234-5678"), QString(), sz(0, "Fodrász 3 asztal fogyasz"), QString()};
+                              << QStringList{QString(),
+                                             sz(15, "Szalon Kft"),
+                                             sz(8, "1111 Budapest, Fő utca 1."),
+                                             sz(14, "06-1-234-5678"),
+                                             QString(),
+                                             sz(6, "Fodrász 3 asztal fogyasztása"),
+                                             QString()};
+    QTest::newRow("SPrint: 24 whatever the width") << true << 40
+                                                   << QStringList{QString(),
+                                                                  sz(7, "Szalon Kft"),
+                                                                  sz(6, "1111 Budapest"),
+                                                                  sz(7, "Fő utca 1."),
+                                                                  sz(6, "06-1-234-5678"),
+                                                                  QString(),
+                                                                  sz(0, "Fodrász 3 asztal fogyasz"),
+                                                                  QString()};
     QTest::newRow("width 10 cuts") << false << 10
-                                   << QStringList{QString(), QStringLiteral("Szalon Kft"), QStringLiteral("1111 Budap"),
-                                                  QStringLiteral("06-1-234-5"), QString(),
-                                                  QStringLiteral("Fodrász 3 "), QString()};
+                                   << QStringList{QString(),
+                                                  QStringLiteral("Szalon Kft"),
+                                                  QStringLiteral("1111 Budap"),
+                                                  QStringLiteral("06-1-234-5"),
+                                                  QString(),
+                                                  QStringLiteral("Fodrász 3 "),
+                                                  QString()};
     QTest::newRow("missing profile: width 0")
-        << false << 0 << QStringList{QString(), QString(), QString(), QString(), QString(), QString(), QString()};
+        << false << 0
+        << QStringList{QString(), QString(), QString(), QString(), QString(), QString(), QString()};
 }
 
 void TestBlokkSzoveg::fejlec()

@@ -27,7 +27,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 TNyomtato profil(int n, const QString& nev)
 {
@@ -88,7 +89,10 @@ private:
     QList<UzenetAdat> m_uzenetek;
     bool m_valasz = true;
 
-    void harom() { NyomtatoListaIr(NyomtatoFajl(), {profil(1, "egy"), profil(2, "ketto"), profil(3, "harom")}); }
+    void harom()
+    {
+        NyomtatoListaIr(NyomtatoFajl(), {profil(1, "egy"), profil(2, "ketto"), profil(3, "harom")});
+    }
 
 private Q_SLOTS:
     void initTestCase();
@@ -282,12 +286,13 @@ void TestNyomBeall::ujPortProfil()
     a.betolt();
     a.show();
     m_valasz = false; // no cutter: an answer, not a cancel
-    DialogusVezerlo v({radio(2), radio(3), radio(2), radio(1), szam(QStringLiteral("32")), szam(QStringLiteral("2,5"))},
+    DialogusVezerlo v({radio(2), radio(3), radio(2), radio(1), szam(QStringLiteral("32")),
+                       szam(QStringLiteral("2,5"))},
                       &a);
     a.aUj->trigger();
     QCOMPARE(v.hatralevo(), 0);
-    QCOMPARE(v.cimek, (QStringList{"Nyomtatás típusa", "Port választás", "Kódlap", "Nyomtató gyártmány", "Szélesség",
-                                   "Extra sorok"}));
+    QCOMPARE(v.cimek, (QStringList{"Nyomtatás típusa", "Port választás", "Kódlap",
+                                   "Nyomtató gyártmány", "Szélesség", "Extra sorok"}));
     QCOMPARE(m_uzenetek.size(), 1);
     QCOMPARE(m_uzenetek.at(0).szoveg, QStringLiteral("A nyomtató rendelkezik vágóegységgel?"));
     QCOMPARE(m_uzenetek.at(0).felirat, QStringLiteral("Vágóegység"));
@@ -421,7 +426,8 @@ void TestNyomBeall::mentesBezaraskor()
     QVERIFY(!a.isVisible());
     QCOMPARE(m_uzenetek.size(), 1);
     QCOMPARE(m_uzenetek.at(0).tipus, UzenetAdat::Hiba);
-    QVERIFY(m_uzenetek.at(0).szoveg.startsWith(QStringLiteral("Hiba: A nyomtatók fájlja nem írható: ")));
+    QVERIFY(m_uzenetek.at(0).szoveg.startsWith(
+        QStringLiteral("Hiba: A nyomtatók fájlja nem írható: ")));
     QVERIFY(QDir().rmdir(NyomtatoFajl()));
 }
 

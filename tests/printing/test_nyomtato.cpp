@@ -11,7 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 TNyomtato grafikus(int n)
 {
@@ -144,7 +145,8 @@ void TestNyomtato::oda_vissza()
     port.marka = 3;
     port.kodlapkonv = 3;
     NyomtatoNevekBeallit(port);
-    const QList<TNyomtato> lista = {grafikus(1), szoveges(2, QStringLiteral("Konyha\r\nsor")), port};
+    const QList<TNyomtato> lista = {grafikus(1), szoveges(2, QStringLiteral("Konyha\r\nsor")),
+                                    port};
     NyomtatoListaIr(NyomtatoFajl(), lista);
     QCOMPARE(NyomtatoListaOlvas(NyomtatoFajl()), lista);
     QCOMPARE(port.marka_nev, QStringLiteral("Egyéb nyomtató"));
@@ -167,20 +169,26 @@ void TestNyomtato::kezzelIrtFajlok_data()
     QTest::addColumn<int>("darab");
 
     QTest::newRow("Windows-1250, CR LF, quoted, other header lines")
-        << QByteArray("@@FILE VERSION@@\r\n251\r\n@@TABLEDEF START@@\r\nnyomtato=Integer,0,\"sorsz\xE1m\"\r\n"
-                      "@@TABLEDEF END@@\r\n"
-                      "\"nyomtato\",\"nyomtato_nev\",\"nyomtipus\"\r\n"
-                      "2,\"Pult\",2,1,\"\",0,24,3,1,False,\"Direkt nyomtat\xE1s (Port)\",\"PC850\",\"Samsung\"\r\n"
-                      "1,\"Konyha \xE9s b\xE1r\",1,2,\"\",0,40,5,0,True,\"x\",\"PC852\",\"Star\"\r\n")
+        << QByteArray(
+               "@@FILE VERSION@@\r\n251\r\n@@TABLEDEF "
+               "START@@\r\nnyomtato=Integer,0,\"sorsz\xE1m\"\r\n"
+               "@@TABLEDEF END@@\r\n"
+               "\"nyomtato\",\"nyomtato_nev\",\"nyomtipus\"\r\n"
+               "2,\"Pult\",2,1,\"\",0,24,3,1,False,\"Direkt nyomtat\xE1s "
+               "(Port)\",\"PC850\",\"Samsung\"\r\n"
+               "1,\"Konyha \xE9s b\xE1r\",1,2,\"\",0,40,5,0,True,\"x\",\"PC852\",\"Star\"\r\n")
         << QStringLiteral("Konyha és bár") << true << 2;
     QTest::newRow("UTF-8, LF, bare values, lower-case Booleans")
-        << QByteArray("nyomtato,nyomtato_nev,nyomtipus,kodlapkonv,betutipus,betumeret,szeles,extrasor,marka,cutter\n"
+        << QByteArray("nyomtato,nyomtato_nev,nyomtipus,kodlapkonv,betutipus,betumeret,szeles,"
+                      "extrasor,marka,cutter\n"
                       "1,Konyha és bár,1,2,,,40,5,0,true\n")
         << QStringLiteral("Konyha és bár") << true << 1;
     QTest::newRow("UTF-8 with BOM, missing trailing fields")
-        << QByteArray("\xEF\xBB\xBF\"nyomtato\"\r\n1,\"Blokk\"\r\n") << QStringLiteral("Blokk") << false << 1;
-    QTest::newRow("blank lines, no header") << QByteArray("\r\n\r\n1,\"A\",1,0,\"\",0,40,0,0,FALSE\r\n\r\n")
-                                            << QStringLiteral("A") << false << 1;
+        << QByteArray("\xEF\xBB\xBF\"nyomtato\"\r\n1,\"Blokk\"\r\n") << QStringLiteral("Blokk")
+        << false << 1;
+    QTest::newRow("blank lines, no header")
+        << QByteArray("\r\n\r\n1,\"A\",1,0,\"\",0,40,0,0,FALSE\r\n\r\n") << QStringLiteral("A")
+        << false << 1;
     QTest::newRow("empty file") << QByteArray() << QString() << false << 0;
 }
 
@@ -286,10 +294,12 @@ void TestNyomtato::torlesUjraszamoz()
 
     // Renumbering closes gaps of a file edited by hand.
     TNyomtatoLista h;
-    h.beallit({szoveges(3, QStringLiteral("c")), szoveges(1, QStringLiteral("a")), szoveges(7, QStringLiteral("d"))});
+    h.beallit({szoveges(3, QStringLiteral("c")), szoveges(1, QStringLiteral("a")),
+               szoveges(7, QStringLiteral("d"))});
     h.torol(-1);
     QCOMPARE(szamok(h), (QList<int>{1, 2, 3}));
-    QCOMPARE(nevek(h), (QStringList{QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("d")}));
+    QCOMPARE(nevek(h),
+             (QStringList{QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("d")}));
 }
 
 void TestNyomtato::mozgatas()
@@ -308,16 +318,19 @@ void TestNyomtato::mozgatas()
 
     // "c" up: numbers swapped, "c" stays current.
     QVERIFY(l.feljebb());
-    QCOMPARE(nevek(l), (QStringList{QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("b")}));
+    QCOMPARE(nevek(l),
+             (QStringList{QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("b")}));
     QCOMPARE(szamok(l), (QList<int>{1, 2, 3}));
     QCOMPARE(l.aktualisSor()->nyomtato_nev, QStringLiteral("c"));
     QVERIFY(l.feljebb());
-    QCOMPARE(nevek(l), (QStringList{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b")}));
+    QCOMPARE(nevek(l),
+             (QStringList{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b")}));
     QCOMPARE(l.aktualis(), 0);
     // and down again.
     QVERIFY(l.lejjebb());
     QVERIFY(l.lejjebb());
-    QCOMPARE(nevek(l), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    QCOMPARE(nevek(l),
+             (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     QCOMPARE(l.aktualis(), 2);
     QCOMPARE(szamok(l), (QList<int>{1, 2, 3}));
 }

@@ -12,16 +12,18 @@
 #include <QSqlRecord>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 const QString adatbazis = QStringLiteral("teszt_sqlkeszlet");
 
 // Stock and price of one holder as "db/ar".
 QString keszlet(int gyujto)
 {
-    return SqlSzoveg(QStringLiteral("SELECT CONCAT(db,'/',COALESCE(ar,'NULL')) FROM gyujto WHERE gyujto=") +
-                         QString::number(gyujto) + QLatin1Char(';'),
-                     QStringLiteral("?"));
+    return SqlSzoveg(
+        QStringLiteral("SELECT CONCAT(db,'/',COALESCE(ar,'NULL')) FROM gyujto WHERE gyujto=") +
+            QString::number(gyujto) + QLatin1Char(';'),
+        QStringLiteral("?"));
 }
 
 // Every row of every table the stock procedures write, as one text, to see
@@ -63,25 +65,29 @@ int ujBizonylat(const QString& tip, const QString& ugyfel = QStringLiteral("Szá
 void ujSor(int mozgas, int gyujto, double db, double ar)
 {
     SqlFuttat(QStringLiteral("CALL sp_ujmozgassor(") + QString::number(mozgas) + QLatin1Char(',') +
-              QString::number(gyujto) + QLatin1Char(',') + SzamSql(db) + QLatin1Char(',') + SzamSql(ar) +
-              QStringLiteral(");"));
+              QString::number(gyujto) + QLatin1Char(',') + SzamSql(db) + QLatin1Char(',') +
+              SzamSql(ar) + QStringLiteral(");"));
 }
 
 void konyvel(int mozgas)
 {
-    SqlFuttat(QStringLiteral("CALL sp_mozgkonyvel(") + QString::number(mozgas) + QStringLiteral(",'admin');"));
+    SqlFuttat(QStringLiteral("CALL sp_mozgkonyvel(") + QString::number(mozgas) +
+              QStringLiteral(",'admin');"));
 }
 
 void sztorno(int mozgas)
 {
-    SqlFuttat(QStringLiteral("CALL sp_mozgkonyvelstorno(") + QString::number(mozgas) + QStringLiteral(");"));
+    SqlFuttat(QStringLiteral("CALL sp_mozgkonyvelstorno(") + QString::number(mozgas) +
+              QStringLiteral(");"));
 }
 
 QString fej(int mozgas)
 {
-    return SqlSzoveg(QStringLiteral("SELECT CONCAT(prntip,mozgaz,konyvelve,storno,' ',ar) FROM mozgas WHERE mozgas=") +
-                         QString::number(mozgas) + QLatin1Char(';'),
-                     QStringLiteral("?"));
+    return SqlSzoveg(
+        QStringLiteral(
+            "SELECT CONCAT(prntip,mozgaz,konyvelve,storno,' ',ar) FROM mozgas WHERE mozgas=") +
+            QString::number(mozgas) + QLatin1Char(';'),
+        QStringLiteral("?"));
 }
 
 } // namespace
@@ -130,17 +136,18 @@ void TestKeszlet::cleanupTestCase()
 // A small fixture: three holders, one item with a two-line recipe.
 void TestKeszlet::init()
 {
-    for (const char* t : {"mozgas", "mozgas_sorok", "gyujto", "karton", "arvaltozas", "cikkszam", "cikkgyujto",
-                          "naplozas"})
+    for (const char* t : {"mozgas", "mozgas_sorok", "gyujto", "karton", "arvaltozas", "cikkszam",
+                          "cikkgyujto", "naplozas"})
         SQL_OK(QStringLiteral("DELETE FROM ") + QLatin1String(t) + QLatin1Char(';'));
     SQL_OK(QStringLiteral("ALTER TABLE mozgas AUTO_INCREMENT=1;"));
+    SQL_OK(QStringLiteral("INSERT INTO gyujto (gyujto, gyujto_kod, gyujto_nev, db, ar) VALUES "
+                          "(1, 'FES60', 'Hajfesték 6/0', 10, 30), (2, 'OXI6', 'Oxidáló 6%', 5, 4), "
+                          "(3, 'FOL', 'Alufólia', 100, 2);"));
+    SQL_OK(QStringLiteral("INSERT INTO cikkszam (cikkazon, cikkszam, cikkszam_nev, ar, ar2, "
+                          "afakulcs, cikkat, besorolas, bekerules) "
+                          "VALUES (7, 'FES1', 'Festés rövid hajra', 9500, 9000, 27, 3, 1, 1200);"));
     SQL_OK(QStringLiteral(
-        "INSERT INTO gyujto (gyujto, gyujto_kod, gyujto_nev, db, ar) VALUES "
-        "(1, 'FES60', 'Hajfesték 6/0', 10, 30), (2, 'OXI6', 'Oxidáló 6%', 5, 4), (3, 'FOL', 'Alufólia', 100, 2);"));
-    SQL_OK(QStringLiteral(
-        "INSERT INTO cikkszam (cikkazon, cikkszam, cikkszam_nev, ar, ar2, afakulcs, cikkat, besorolas, bekerules) "
-        "VALUES (7, 'FES1', 'Festés rövid hajra', 9500, 9000, 27, 3, 1, 1200);"));
-    SQL_OK(QStringLiteral("INSERT INTO cikkgyujto (cikkazon, gyujto, db) VALUES (7, 1, 60), (7, 2, 60);"));
+        "INSERT INTO cikkgyujto (cikkazon, gyujto, db) VALUES (7, 1, 60), (7, 2, 60);"));
 }
 
 void TestKeszlet::cleanup()
@@ -153,9 +160,12 @@ void TestKeszlet::konyvelesEsSztorno_data()
     QTest::addColumn<QString>("tip");
     QTest::addColumn<QString>("utan1"); // holder 1 after posting
     QTest::addColumn<QString>("utan2"); // holder 2 after posting
-    QTest::newRow("intake raises") << QStringLiteral("B") << QStringLiteral("14/25") << QStringLiteral("7/6");
-    QTest::newRow("issue lowers") << QStringLiteral("K") << QStringLiteral("6/30") << QStringLiteral("3/4");
-    QTest::newRow("scrapping lowers") << QStringLiteral("S") << QStringLiteral("6/30") << QStringLiteral("3/4");
+    QTest::newRow("intake raises")
+        << QStringLiteral("B") << QStringLiteral("14/25") << QStringLiteral("7/6");
+    QTest::newRow("issue lowers") << QStringLiteral("K") << QStringLiteral("6/30")
+                                  << QStringLiteral("3/4");
+    QTest::newRow("scrapping lowers")
+        << QStringLiteral("S") << QStringLiteral("6/30") << QStringLiteral("3/4");
 }
 
 void TestKeszlet::konyvelesEsSztorno()
@@ -181,11 +191,13 @@ void TestKeszlet::konyvelesEsSztorno()
     QCOMPARE(keszlet(2), QStringLiteral("5/4"));
     QCOMPARE(keszlet(3), QStringLiteral("100/2"));
     // Both steps are in the action log under their documents.
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(CONCAT(COALESCE(felhasznalo,'-'),':',mit) "
-                                      "ORDER BY naplozas SEPARATOR '|') FROM naplozas;"),
-                       QString()),
-             QStringLiteral("admin:Készletbizonylat könyvelése: ") + tip +
-                 QStringLiteral("0000001|-:Készletbizonylat sztornó: ") + tip + QStringLiteral("0000001"));
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(CONCAT(COALESCE(felhasznalo,'-'),':',mit) "
+                                 "ORDER BY naplozas SEPARATOR '|') FROM naplozas;"),
+                  QString()),
+        QStringLiteral("admin:Készletbizonylat könyvelése: ") + tip +
+            QStringLiteral("0000001|-:Készletbizonylat sztornó: ") + tip +
+            QStringLiteral("0000001"));
 }
 
 void TestKeszlet::sorszamTipusonkent()
@@ -195,15 +207,18 @@ void TestKeszlet::sorszamTipusonkent()
     const int b2 = ujBizonylat(QStringLiteral("b")); // the kind letter in either case
     const int k1 = ujBizonylat(QStringLiteral("K"));
     QVERIFY(b1 < s1 && s1 < b2 && b2 < k1);
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(CONCAT(prntip,LPAD(mozgaz,7,'0')) ORDER BY mozgas) "
-                                      "FROM mozgas;"),
+    QCOMPARE(SqlSzoveg(QStringLiteral(
+                           "SELECT GROUP_CONCAT(CONCAT(prntip,LPAD(mozgaz,7,'0')) ORDER BY mozgas) "
+                           "FROM mozgas;"),
                        QString()),
              QStringLiteral("B0000001,S0000001,B0000002,K0000001"));
     // Today's date, the partner (empty for scrapping, never NULL) and the user.
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM mozgas WHERE datum=CURDATE() AND felhasznalo='admin' "
-                                     "AND konyvelve='N' AND storno='N' AND ar=0;"),
-                      -1),
-             4);
+    QCOMPARE(
+        SqlEgesz(QStringLiteral(
+                     "SELECT COUNT(*) FROM mozgas WHERE datum=CURDATE() AND felhasznalo='admin' "
+                     "AND konyvelve='N' AND storno='N' AND ar=0;"),
+                 -1),
+        4);
     QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CONCAT('[',ugyfel,']') FROM mozgas WHERE mozgas=") +
                            QString::number(s1),
                        QStringLiteral("NULL")),
@@ -216,27 +231,39 @@ void TestKeszlet::sorokEsOsszeg()
     ujSor(m, 1, 2, 31.5);
     ujSor(m, 2, 3, 4.25);
     ujSor(m, 3, 50, 2);
-    QCOMPARE(SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m), -1), 175.75);
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(sor ORDER BY sor) FROM mozgas_sorok;"), QString()),
+    QCOMPARE(
+        SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m), -1),
+        175.75);
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(sor ORDER BY sor) FROM mozgas_sorok;"),
+                       QString()),
              QStringLiteral("1,2,3"));
 
     SQL_OK(QStringLiteral("CALL sp_sortorol(") + QString::number(m) + QStringLiteral(",2);"));
-    QCOMPARE(SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m), -1), 163.0);
+    QCOMPARE(
+        SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m), -1),
+        163.0);
     // A new line takes the largest number plus one; the others keep theirs.
     ujSor(m, 2, 1, 1);
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(sor ORDER BY sor) FROM mozgas_sorok;"), QString()),
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(sor ORDER BY sor) FROM mozgas_sorok;"),
+                       QString()),
              QStringLiteral("1,3,4"));
-    QCOMPARE(SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m), -1), 164.0);
+    QCOMPARE(
+        SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m), -1),
+        164.0);
 
     for (int sor : {1, 3, 4})
-        SQL_OK(QStringLiteral("CALL sp_sortorol(") + QString::number(m) + QLatin1Char(',') + QString::number(sor) +
-               QStringLiteral(");"));
-    QCOMPARE(SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m), -1), 0.0);
+        SQL_OK(QStringLiteral("CALL sp_sortorol(") + QString::number(m) + QLatin1Char(',') +
+               QString::number(sor) + QStringLiteral(");"));
+    QCOMPARE(
+        SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m), -1),
+        0.0);
     // Lines of other documents are not touched.
     const int m2 = ujBizonylat(QStringLiteral("K"));
     ujSor(m2, 1, 1, 30);
     ujSor(m, 1, 1, 10);
-    QCOMPARE(SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m2), -1), 30.0);
+    QCOMPARE(
+        SqlSzam(QStringLiteral("SELECT ar FROM mozgas WHERE mozgas=") + QString::number(m2), -1),
+        30.0);
 }
 
 // States a document is brought into before the refused call.
@@ -247,37 +274,54 @@ void TestKeszlet::elutasitasok_data()
     QTest::addColumn<int>("allapot");
     QTest::addColumn<QString>("hivas"); // %1 = the document
     QTest::addColumn<QString>("uzenet");
-    QTest::newRow("posting twice") << int(Konyvelt) << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');")
-                                   << QStringLiteral("A bizonylat már könyvelve lett!");
-    QTest::newRow("posting a reversed one") << int(Sztornozott) << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');")
-                                            << QStringLiteral("A bizonylat már könyvelve lett!");
-    QTest::newRow("reversing twice") << int(Sztornozott) << QStringLiteral("CALL sp_mozgkonyvelstorno(%1);")
-                                     << QStringLiteral("A bizonylat már sztornózva lett!");
-    QTest::newRow("reversing an unposted one") << int(Nyitott) << QStringLiteral("CALL sp_mozgkonyvelstorno(%1);")
-                                               << QStringLiteral("Nem könyvelt bizonylat nem sztornózható.");
-    QTest::newRow("line added to a posted one") << int(Konyvelt) << QStringLiteral("CALL sp_ujmozgassor(%1,3,1,2);")
-                                                << QStringLiteral("Könyvelt bizonylathoz nem adható új sor.");
-    QTest::newRow("line removed from a posted one") << int(Konyvelt) << QStringLiteral("CALL sp_sortorol(%1,1);")
-                                                    << QStringLiteral("Könyvelt bizonylat sora nem törölhető.");
-    QTest::newRow("line removed from a reversed one") << int(Sztornozott) << QStringLiteral("CALL sp_sortorol(%1,1);")
-                                                      << QStringLiteral("Könyvelt bizonylat sora nem törölhető.");
-    QTest::newRow("posting an empty one") << int(Ures) << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');")
-                                          << QStringLiteral("Üres bizonylat nem könyvelhető.");
-    QTest::newRow("posting an unknown one") << int(Nyitott) << QStringLiteral("CALL sp_mozgkonyvel(%1+1,'admin');")
-                                            << QStringLiteral("A bizonylat nem létezik.");
-    QTest::newRow("reversing an unknown one") << int(Nyitott) << QStringLiteral("CALL sp_mozgkonyvelstorno(-5);")
-                                              << QStringLiteral("A bizonylat nem létezik.");
-    QTest::newRow("line for an unknown document") << int(Nyitott) << QStringLiteral("CALL sp_ujmozgassor(%1+1,1,1,1);")
-                                                  << QStringLiteral("A bizonylat nem létezik.");
-    QTest::newRow("line of an unknown holder") << int(Nyitott) << QStringLiteral("CALL sp_ujmozgassor(%1,99,1,1);")
-                                               << QStringLiteral("A gyűjtő nem létezik.");
-    QTest::newRow("line without quantity") << int(Nyitott) << QStringLiteral("CALL sp_ujmozgassor(%1,1,NULL,1);")
-                                           << QStringLiteral("A mennyiség és az egységár megadása kötelező.");
-    QTest::newRow("removing a missing line") << int(Nyitott) << QStringLiteral("CALL sp_sortorol(%1,9);")
-                                             << QStringLiteral("A bizonylat sora nem található.");
-    QTest::newRow("unknown kind") << int(Nyitott) << QStringLiteral("CALL sp_ujmozgas('X','Kft','admin');")
-                                  << QStringLiteral("Ismeretlen bizonylattípus (B, K vagy S lehet).");
-    QTest::newRow("no kind") << int(Nyitott) << QStringLiteral("CALL sp_ujmozgas(NULL,'Kft','admin');")
+    QTest::newRow("posting twice")
+        << int(Konyvelt) << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');")
+        << QStringLiteral("A bizonylat már könyvelve lett!");
+    QTest::newRow("posting a reversed one")
+        << int(Sztornozott) << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');")
+        << QStringLiteral("A bizonylat már könyvelve lett!");
+    QTest::newRow("reversing twice")
+        << int(Sztornozott) << QStringLiteral("CALL sp_mozgkonyvelstorno(%1);")
+        << QStringLiteral("A bizonylat már sztornózva lett!");
+    QTest::newRow("reversing an unposted one")
+        << int(Nyitott) << QStringLiteral("CALL sp_mozgkonyvelstorno(%1);")
+        << QStringLiteral("Nem könyvelt bizonylat nem sztornózható.");
+    QTest::newRow("line added to a posted one")
+        << int(Konyvelt) << QStringLiteral("CALL sp_ujmozgassor(%1,3,1,2);")
+        << QStringLiteral("Könyvelt bizonylathoz nem adható új sor.");
+    QTest::newRow("line removed from a posted one")
+        << int(Konyvelt) << QStringLiteral("CALL sp_sortorol(%1,1);")
+        << QStringLiteral("Könyvelt bizonylat sora nem törölhető.");
+    QTest::newRow("line removed from a reversed one")
+        << int(Sztornozott) << QStringLiteral("CALL sp_sortorol(%1,1);")
+        << QStringLiteral("Könyvelt bizonylat sora nem törölhető.");
+    QTest::newRow("posting an empty one")
+        << int(Ures) << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');")
+        << QStringLiteral("Üres bizonylat nem könyvelhető.");
+    QTest::newRow("posting an unknown one")
+        << int(Nyitott) << QStringLiteral("CALL sp_mozgkonyvel(%1+1,'admin');")
+        << QStringLiteral("A bizonylat nem létezik.");
+    QTest::newRow("reversing an unknown one")
+        << int(Nyitott) << QStringLiteral("CALL sp_mozgkonyvelstorno(-5);")
+        << QStringLiteral("A bizonylat nem létezik.");
+    QTest::newRow("line for an unknown document")
+        << int(Nyitott) << QStringLiteral("CALL sp_ujmozgassor(%1+1,1,1,1);")
+        << QStringLiteral("A bizonylat nem létezik.");
+    QTest::newRow("line of an unknown holder")
+        << int(Nyitott) << QStringLiteral("CALL sp_ujmozgassor(%1,99,1,1);")
+        << QStringLiteral("A gyűjtő nem létezik.");
+    QTest::newRow("line without quantity")
+        << int(Nyitott) << QStringLiteral("CALL sp_ujmozgassor(%1,1,NULL,1);")
+        << QStringLiteral("A mennyiség és az egységár megadása kötelező.");
+    QTest::newRow("removing a missing line")
+        << int(Nyitott) << QStringLiteral("CALL sp_sortorol(%1,9);")
+        << QStringLiteral("A bizonylat sora nem található.");
+    QTest::newRow("unknown kind") << int(Nyitott)
+                                  << QStringLiteral("CALL sp_ujmozgas('X','Kft','admin');")
+                                  << QStringLiteral(
+                                         "Ismeretlen bizonylattípus (B, K vagy S lehet).");
+    QTest::newRow("no kind") << int(Nyitott)
+                             << QStringLiteral("CALL sp_ujmozgas(NULL,'Kft','admin');")
                              << QStringLiteral("Ismeretlen bizonylattípus (B, K vagy S lehet).");
     QTest::newRow("partner of 51 characters")
         << int(Nyitott) << QStringLiteral("CALL sp_ujmozgas('B',REPEAT('ő',51),'admin');")
@@ -288,13 +332,15 @@ void TestKeszlet::elutasitasok_data()
     QTest::newRow("count by a user code of 21 characters")
         << int(Nyitott) << QStringLiteral("CALL sp_keszletmodosit(REPEAT('a',21));")
         << QStringLiteral("A felhasználó kódja legfeljebb 20 karakter lehet.");
-    QTest::newRow("copy under an empty code") << int(Nyitott) << QStringLiteral("CALL sp_ujcikkmasikbol(7,'  ');")
-                                              << QStringLiteral("Termék kódjának megadása kötelező.");
+    QTest::newRow("copy under an empty code")
+        << int(Nyitott) << QStringLiteral("CALL sp_ujcikkmasikbol(7,'  ');")
+        << QStringLiteral("Termék kódjának megadása kötelező.");
     QTest::newRow("copy under a code of 16 characters")
         << int(Nyitott) << QStringLiteral("CALL sp_ujcikkmasikbol(7,'ABCDEFGHIJKLMNOP');")
         << QStringLiteral("A cikkszám legfeljebb 15 karakter lehet.");
-    QTest::newRow("copy of an unknown item") << int(Nyitott) << QStringLiteral("CALL sp_ujcikkmasikbol(8,'X');")
-                                             << QStringLiteral("A másolandó cikk nem létezik.");
+    QTest::newRow("copy of an unknown item")
+        << int(Nyitott) << QStringLiteral("CALL sp_ujcikkmasikbol(8,'X');")
+        << QStringLiteral("A másolandó cikk nem létezik.");
 }
 
 void TestKeszlet::elutasitasok()
@@ -365,25 +411,31 @@ void TestKeszlet::keszletmodositEsKarton()
     // Counted: 1 lower, 2 equal to the stock, 3 higher; one holder not counted.
     SQL_OK(QStringLiteral("INSERT INTO gyujto (gyujto, gyujto_kod, gyujto_nev, db, ar) "
                           "VALUES (4, 'SAMP', 'Sampon', 7, 10);"));
-    SQL_OK(QStringLiteral("UPDATE gyujto SET ujdb=CASE gyujto WHEN 1 THEN 8.5 WHEN 2 THEN 5 WHEN 3 THEN 120 END "
-                          "WHERE gyujto IN (1,2,3);"));
+    SQL_OK(QStringLiteral(
+        "UPDATE gyujto SET ujdb=CASE gyujto WHEN 1 THEN 8.5 WHEN 2 THEN 5 WHEN 3 THEN 120 END "
+        "WHERE gyujto IN (1,2,3);"));
     SQL_OK(QStringLiteral("CALL sp_keszletmodosit('leltar');"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(CONCAT(gyujto,':',db,':',COALESCE(ujdb,'-')) "
-                                      "ORDER BY gyujto) FROM gyujto;"),
-                       QString()),
-             QStringLiteral("1:8.5:-,2:5:-,3:120:-,4:7:-"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(CONCAT(gyujto,':',regidb,':',ujdb,':',db,':',felhasznalo) "
-                                      "ORDER BY karton) FROM karton;"),
-                       QString()),
-             QStringLiteral("1:10:8.5:-1.5:leltar,3:100:120:20:leltar")); // in code order
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(CONCAT(gyujto,':',db,':',COALESCE(ujdb,'-')) "
+                                 "ORDER BY gyujto) FROM gyujto;"),
+                  QString()),
+        QStringLiteral("1:8.5:-,2:5:-,3:120:-,4:7:-"));
+    QCOMPARE(
+        SqlSzoveg(
+            QStringLiteral(
+                "SELECT GROUP_CONCAT(CONCAT(gyujto,':',regidb,':',ujdb,':',db,':',felhasznalo) "
+                "ORDER BY karton) FROM karton;"),
+            QString()),
+        QStringLiteral("1:10:8.5:-1.5:leltar,3:100:120:20:leltar")); // in code order
 
     // A second run finds nothing counted and changes nothing.
     SQL_OK(QStringLiteral("CALL sp_keszletmodosit('leltar');"));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM karton;"), -1), 2);
 
     // The correction list of a period, by the day of recording.
-    SQL_OK(QStringLiteral("INSERT INTO karton (gyujto, regidb, ujdb, db, felhasznalo, rogzitve) VALUES "
-                          "(2, 6, 5, -1, 'regi', CURDATE() - INTERVAL 3 DAY + INTERVAL '23:59:59' HOUR_SECOND);"));
+    SQL_OK(QStringLiteral(
+        "INSERT INTO karton (gyujto, regidb, ujdb, db, felhasznalo, rogzitve) VALUES "
+        "(2, 6, 5, -1, 'regi', CURDATE() - INTERVAL 3 DAY + INTERVAL '23:59:59' HOUR_SECOND);"));
     struct Eset {
         int tol, ig;
         QString vart;
@@ -396,8 +448,9 @@ void TestKeszlet::keszletmodositEsKarton()
         {-2, -1, QString()},
     };
     for (const Eset& e : esetek) {
-        QSqlQuery q = SqlNyit(QStringLiteral("CALL sp_karton(") + SqlDatum(QDate::currentDate().addDays(e.tol)) +
-                              QLatin1Char(',') + SqlDatum(QDate::currentDate().addDays(e.ig)) + QStringLiteral(");"));
+        QSqlQuery q = SqlNyit(QStringLiteral("CALL sp_karton(") +
+                              SqlDatum(QDate::currentDate().addDays(e.tol)) + QLatin1Char(',') +
+                              SqlDatum(QDate::currentDate().addDays(e.ig)) + QStringLiteral(");"));
         QString sorok;
         while (q.next()) {
             QVERIFY(q.value(QStringLiteral("karton")).toInt() > 0);
@@ -412,35 +465,48 @@ void TestKeszlet::keszletmodositEsKarton()
 
 void TestKeszlet::cikkMasolas()
 {
-    SQL_OK(QStringLiteral("UPDATE cikkszam SET kategoria='Festés', pgepgyujto='A1', port1='2', ar3=8800, ar4=8500, "
-                          "aktiv='N', ezetel='I', szin=255, torolve='I' WHERE cikkazon=7;"));
-    SQL_OK(QStringLiteral("INSERT INTO cikkszam (cikkazon, cikkszam, cikkszam_nev) VALUES (12, 'X', 'Más');"));
+    SQL_OK(QStringLiteral(
+        "UPDATE cikkszam SET kategoria='Festés', pgepgyujto='A1', port1='2', ar3=8800, ar4=8500, "
+        "aktiv='N', ezetel='I', szin=255, torolve='I' WHERE cikkazon=7;"));
+    SQL_OK(QStringLiteral(
+        "INSERT INTO cikkszam (cikkazon, cikkszam, cikkszam_nev) VALUES (12, 'X', 'Más');"));
     SQL_OK(QStringLiteral("INSERT INTO cikkgyujto VALUES (12, 3, 1);"));
     // The procedure answers with the new item's key.
     QCOMPARE(SqlEgesz(QStringLiteral("CALL sp_ujcikkmasikbol(7, 'FES1K');"), -1), 13);
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT MAX(cikkazon) FROM cikkszam;"), -1), 13);
 
     // Every field of the source except the key, the code and the deletion.
-    const QString mezok = QStringLiteral(
-        "CONCAT_WS('|', cikkszam_nev, mert, ar, port1, port2, port3, port4, kategoria, pgepgyujto, kellar, "
-        "vankedv, vanszerviz, aktiv, ar2, ar3, afakulcs, besorolas, cikkat, szin, gyorsanfogy, ezetel, ezszobadij, "
-        "szorfelnott, szorgyermek, szornap, ar4, borravalo, bekerules)");
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ") + mezok + QStringLiteral(" FROM cikkszam WHERE cikkazon=13;"),
+    const QString mezok =
+        QStringLiteral("CONCAT_WS('|', cikkszam_nev, mert, ar, port1, port2, port3, port4, "
+                       "kategoria, pgepgyujto, kellar, "
+                       "vankedv, vanszerviz, aktiv, ar2, ar3, afakulcs, besorolas, cikkat, szin, "
+                       "gyorsanfogy, ezetel, ezszobadij, "
+                       "szorfelnott, szorgyermek, szornap, ar4, borravalo, bekerules)");
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ") + mezok +
+                           QStringLiteral(" FROM cikkszam WHERE cikkazon=13;"),
                        QStringLiteral("?")),
-             SqlSzoveg(QStringLiteral("SELECT ") + mezok + QStringLiteral(" FROM cikkszam WHERE cikkazon=7;"),
+             SqlSzoveg(QStringLiteral("SELECT ") + mezok +
+                           QStringLiteral(" FROM cikkszam WHERE cikkazon=7;"),
                        QStringLiteral("!")));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CONCAT(cikkszam,torolve) FROM cikkszam WHERE cikkazon=13;"), QString()),
+    QCOMPARE(SqlSzoveg(
+                 QStringLiteral("SELECT CONCAT(cikkszam,torolve) FROM cikkszam WHERE cikkazon=13;"),
+                 QString()),
              QStringLiteral("FES1KN"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CONCAT(cikkszam,torolve) FROM cikkszam WHERE cikkazon=7;"), QString()),
-             QStringLiteral("FES1I"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(CONCAT(cikkazon,':',gyujto,':',db) ORDER BY cikkazon, "
-                                      "gyujto) FROM cikkgyujto;"),
-                       QString()),
-             QStringLiteral("7:1:60,7:2:60,12:3:1,13:1:60,13:2:60"));
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral("SELECT CONCAT(cikkszam,torolve) FROM cikkszam WHERE cikkazon=7;"),
+                  QString()),
+        QStringLiteral("FES1I"));
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral(
+                      "SELECT GROUP_CONCAT(CONCAT(cikkazon,':',gyujto,':',db) ORDER BY cikkazon, "
+                      "gyujto) FROM cikkgyujto;"),
+                  QString()),
+        QStringLiteral("7:1:60,7:2:60,12:3:1,13:1:60,13:2:60"));
 
     // The source's own code is allowed; an item without recipe copies too.
     SQL_OK(QStringLiteral("CALL sp_ujcikkmasikbol(12, 'X');"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT CONCAT(cikkszam,cikkszam_nev) FROM cikkszam WHERE cikkazon=14;"),
+    QCOMPARE(SqlSzoveg(QStringLiteral(
+                           "SELECT CONCAT(cikkszam,cikkszam_nev) FROM cikkszam WHERE cikkazon=14;"),
                        QString()),
              QStringLiteral("XMás"));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM cikkgyujto WHERE cikkazon=14;"), -1), 1);
@@ -456,26 +522,32 @@ void TestKeszlet::mindentVagySemmit_data()
     const QString nyitott;
     const QString konyvelt = QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');");
     QTest::newRow("posting fails after the stock changed")
-        << nyitott << QStringLiteral("BEFORE UPDATE ON mozgas") << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');");
+        << nyitott << QStringLiteral("BEFORE UPDATE ON mozgas")
+        << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');");
     QTest::newRow("posting fails at the log")
-        << nyitott << QStringLiteral("BEFORE INSERT ON naplozas") << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');");
+        << nyitott << QStringLiteral("BEFORE INSERT ON naplozas")
+        << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');");
     QTest::newRow("posting fails at the price")
         << nyitott << QStringLiteral("BEFORE INSERT ON arvaltozas")
         << QStringLiteral("CALL sp_mozgkonyvel(%1,'admin');");
     QTest::newRow("reversal fails after the stock changed")
-        << konyvelt << QStringLiteral("BEFORE UPDATE ON mozgas") << QStringLiteral("CALL sp_mozgkonyvelstorno(%1);");
+        << konyvelt << QStringLiteral("BEFORE UPDATE ON mozgas")
+        << QStringLiteral("CALL sp_mozgkonyvelstorno(%1);");
     QTest::newRow("reversal fails after the price returned")
         << konyvelt << QStringLiteral("BEFORE UPDATE ON arvaltozas")
         << QStringLiteral("CALL sp_mozgkonyvelstorno(%1);");
-    QTest::newRow("line fails at the total")
-        << nyitott << QStringLiteral("BEFORE UPDATE ON mozgas") << QStringLiteral("CALL sp_ujmozgassor(%1,3,4,2);");
+    QTest::newRow("line fails at the total") << nyitott << QStringLiteral("BEFORE UPDATE ON mozgas")
+                                             << QStringLiteral("CALL sp_ujmozgassor(%1,3,4,2);");
     QTest::newRow("line removal fails at the total")
-        << nyitott << QStringLiteral("BEFORE UPDATE ON mozgas") << QStringLiteral("CALL sp_sortorol(%1,1);");
+        << nyitott << QStringLiteral("BEFORE UPDATE ON mozgas")
+        << QStringLiteral("CALL sp_sortorol(%1,1);");
     QTest::newRow("count fails after the corrections were written")
-        << QStringLiteral("UPDATE gyujto SET ujdb=db+1;") << QStringLiteral("BEFORE UPDATE ON gyujto")
+        << QStringLiteral("UPDATE gyujto SET ujdb=db+1;")
+        << QStringLiteral("BEFORE UPDATE ON gyujto")
         << QStringLiteral("CALL sp_keszletmodosit('admin');");
     QTest::newRow("copy fails at the recipe")
-        << nyitott << QStringLiteral("BEFORE INSERT ON cikkgyujto") << QStringLiteral("CALL sp_ujcikkmasikbol(7,'UJ');");
+        << nyitott << QStringLiteral("BEFORE INSERT ON cikkgyujto")
+        << QStringLiteral("CALL sp_ujcikkmasikbol(7,'UJ');");
 }
 
 void TestKeszlet::mindentVagySemmit()
@@ -489,7 +561,8 @@ void TestKeszlet::mindentVagySemmit()
     if (!elokeszit.isEmpty())
         SQL_OK(elokeszit.arg(m));
     SQL_OK(QStringLiteral("CREATE TRIGGER teszt_hiba ") + trigger +
-           QStringLiteral(" FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'tesztelt hiba';"));
+           QStringLiteral(
+               " FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'tesztelt hiba';"));
     const QString elotte = pillanatkep();
     try {
         SqlFuttat(hivas.arg(m));
@@ -521,21 +594,27 @@ void TestKeszlet::szovegekOdaVissza()
     const int m = SqlEgesz(QStringLiteral("CALL sp_ujmozgas('B',") + SqlIdez(szoveg) +
                                QLatin1Char(',') + SqlIdez(szoveg) + QStringLiteral(");"),
                            -1);
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ugyfel FROM mozgas WHERE mozgas=") + QString::number(m), QString()),
-             szoveg);
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT felhasznalo FROM mozgas WHERE mozgas=") + QString::number(m),
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral("SELECT ugyfel FROM mozgas WHERE mozgas=") + QString::number(m),
+                  QString()),
+        szoveg);
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT felhasznalo FROM mozgas WHERE mozgas=") +
+                           QString::number(m),
                        QString()),
              szoveg);
     ujSor(m, 1, 1, 30);
     {
-        QSqlQuery q = SqlNyit(QStringLiteral("CALL sp_bevszall(") + QString::number(m) + QStringLiteral(");"));
+        QSqlQuery q = SqlNyit(QStringLiteral("CALL sp_bevszall(") + QString::number(m) +
+                              QStringLiteral(");"));
         QVERIFY(q.next());
         QCOMPARE(q.value(QStringLiteral("ugyfel")).toString(), szoveg);
     }
     // The posting user goes to the action log.
-    SqlFuttat(QStringLiteral("CALL sp_mozgkonyvel(") + QString::number(m) + QLatin1Char(',') + SqlIdez(szoveg) +
-              QStringLiteral(");"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT felhasznalo FROM naplozas ORDER BY naplozas DESC LIMIT 1;"), QString()),
+    SqlFuttat(QStringLiteral("CALL sp_mozgkonyvel(") + QString::number(m) + QLatin1Char(',') +
+              SqlIdez(szoveg) + QStringLiteral(");"));
+    QCOMPARE(SqlSzoveg(
+                 QStringLiteral("SELECT felhasznalo FROM naplozas ORDER BY naplozas DESC LIMIT 1;"),
+                 QString()),
              szoveg);
     // The counting user comes back from the correction list.
     SQL_OK(QStringLiteral("UPDATE gyujto SET ujdb=1 WHERE gyujto=3;"));
@@ -547,7 +626,9 @@ void TestKeszlet::szovegekOdaVissza()
     }
     // The code of a copied item.
     SqlFuttat(QStringLiteral("CALL sp_ujcikkmasikbol(7,") + SqlIdez(szoveg) + QStringLiteral(");"));
-    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT cikkszam FROM cikkszam WHERE cikkazon=8;"), QString()), szoveg);
+    QCOMPARE(
+        SqlSzoveg(QStringLiteral("SELECT cikkszam FROM cikkszam WHERE cikkazon=8;"), QString()),
+        szoveg);
 }
 
 // A character the latin2 columns cannot hold is refused, not replaced.

@@ -7,7 +7,8 @@
 #include <QFile>
 #include <QProcessEnvironment>
 
-namespace TesztAdatbazis {
+namespace TesztAdatbazis
+{
 
 int port()
 {
@@ -16,7 +17,8 @@ int port()
         throw DbHiba(QStringLiteral("VEXLOF_TESTDB_DIR is not set: run the test through ctest"));
     QFile f(dir + QStringLiteral("/port"));
     if (!f.open(QIODevice::ReadOnly))
-        throw DbHiba(QStringLiteral("The private database server is not running (") + dir + QLatin1Char(')'));
+        throw DbHiba(QStringLiteral("The private database server is not running (") + dir +
+                     QLatin1Char(')'));
     return QString::fromLatin1(f.readAll()).trimmed().toInt();
 }
 

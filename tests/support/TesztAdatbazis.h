@@ -9,7 +9,8 @@
 
 #include <QString>
 
-namespace TesztAdatbazis {
+namespace TesztAdatbazis
+{
 
 // The server's port (from the fixture's folder, VEXLOF_TESTDB_DIR).
 int port();
@@ -33,12 +34,12 @@ void betolt(const QString& fajl);
 
 // Runs a statement on the main connection and fails the test with the
 // server's message when it fails.
-#define SQL_OK(sql)                                                                           \
-    do {                                                                                      \
-        try {                                                                                 \
-            SqlFuttat(sql);                                                                   \
-        } catch (const DbHiba& h_) {                                                          \
+#define SQL_OK(sql)                                                                                \
+    do {                                                                                           \
+        try {                                                                                      \
+            SqlFuttat(sql);                                                                        \
+        } catch (const DbHiba& h_) {                                                               \
             QFAIL(qPrintable(QStringLiteral("SQL hiba: ") + h_.uzenet() + QStringLiteral(" -- ") + \
-                             h_.utasitas()));                                                 \
-        }                                                                                     \
+                             h_.utasitas()));                                                      \
+        }                                                                                          \
     } while (0)
