@@ -4,6 +4,7 @@
 #include "AkcioTar.h"
 #include "AsztalModell.h"
 #include "Beallit.h"
+#include "CikktorzsFrissit.h"
 #include "DbHiba.h"
 #include "EloOszlop.h"
 #include "Felhasznalo.h"
@@ -78,6 +79,7 @@ void Tfrm_Main::kezelokBekot()
     // without one stays disabled, never enabled doing nothing.
 
     // Master data.
+    Tfrm_TorzsCikkszam::importAblak() = [](QWidget* w) { CikktorzsFrissites(w); };
     t.kezelo(P::TorzsArlista, [this] { ArlistaValaszt(-1, false, this); });
     t.kezelo(P::Cikkat, [this] { CikkatValaszt(-1, false, this); });
     t.kezelo(P::Besorolas, [this] { BesorolasValaszt(-1, false, this); });

@@ -15,6 +15,7 @@
 #include "TorzsSzerkeszt.h"
 #include "TorzsTablak.h"
 #include "Uzenetek.h"
+#include "rpt_Arlista.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -65,12 +66,6 @@ std::function<void(QWidget*)>& Tfrm_TorzsCikkszam::importAblak()
     return fv;
 }
 
-std::function<void(QWidget*)>& Tfrm_TorzsCikkszam::arlistaNyomtat()
-{
-    static std::function<void(QWidget*)> fv;
-    return fv;
-}
-
 Tfrm_TorzsCikkszam::Tfrm_TorzsCikkszam(QWidget* szulo)
     : TorzsLista(CikkszamLeiras(), QStringLiteral("frm_TorzsCikkszam"), QStringLiteral("Árlista"),
                  Qt::AlignCenter, szulo),
@@ -98,7 +93,6 @@ Tfrm_TorzsCikkszam::Tfrm_TorzsCikkszam(QWidget* szulo)
     QAction* aTorol2 = ujAkcio(QStringLiteral("aTorol2"), QStringLiteral("Töröl"),
                                QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Delete), {}, false);
     aImport->setEnabled(bool(importAblak()));
-    aNyomtat->setEnabled(bool(arlistaNyomtat()));
 
     // "Új sor" drops down "Új sor" and "Másolat a jelenlegiből".
     auto* ujMenu = new QMenu(this);
@@ -169,10 +163,7 @@ Tfrm_TorzsCikkszam::Tfrm_TorzsCikkszam(QWidget* szulo)
             }
         }
     });
-    connect(aNyomtat, &QAction::triggered, this, [this] {
-        if (arlistaNyomtat())
-            arlistaNyomtat()(this);
-    });
+    connect(aNyomtat, &QAction::triggered, this, [this] { ArlistaNyomtat(this); });
     connect(aBekerules, &QAction::triggered, this, &Tfrm_TorzsCikkszam::bekerules);
     connect(aUj2, &QAction::triggered, this, &Tfrm_TorzsCikkszam::receptUj);
     connect(aTorol2, &QAction::triggered, this, &Tfrm_TorzsCikkszam::receptTorol);
@@ -292,7 +283,7 @@ QStringList BekerulesLista(bool sprint)
 void Tfrm_TorzsCikkszam::bekerules()
 {
     try {
-        SzovegNyomtat(1, BekerulesLista(Beall.SPrint), false, this);
+        SzovegNyomtatMutat(1, BekerulesLista(Beall.SPrint), false, this);
     } catch (const std::exception& e) {
         hibaMutat(e);
     }

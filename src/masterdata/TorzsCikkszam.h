@@ -30,10 +30,9 @@ public:
     void masol();
     void bekerules();
 
-    // The item import window and the printed price list, when the program
-    // has them; their actions stay disabled without them.
+    // The item import window, when the program has it; "Import" stays
+    // disabled without it.
     static std::function<void(QWidget*)>& importAblak();
-    static std::function<void(QWidget*)>& arlistaNyomtat();
 
 protected:
     int szerkeszto(int kulcs) override;

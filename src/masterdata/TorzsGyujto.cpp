@@ -3,12 +3,14 @@
 #include "BlokkSzoveg.h"
 #include "HibaKezeles.h"
 #include "KozosDB.h"
+#include "RiportKiad.h"
 #include "Seged.h"
 #include "SzovegNyomtat.h"
 #include "TorzsLeirasok.h"
 #include "TorzsModell.h"
 #include "TorzsSzerkeszt.h"
 #include "TorzsTablak.h"
+#include "rpt_Arlista.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -147,19 +149,13 @@ QStringList KeszletListaSorok(bool sprint)
     return l;
 }
 
-std::function<void(QWidget*)>& KeszletRiport()
-{
-    static std::function<void(QWidget*)> fv;
-    return fv;
-}
-
 void KeszletLista(QWidget* szulo)
 {
-    if (Beall.csiliviliblokk && KeszletRiport()) {
-        KeszletRiport()(szulo);
+    if (Beall.csiliviliblokk) {
+        HibaKezel(szulo, [&] { RiportFuttat(TqrGyujto(), szulo); });
         return;
     }
-    HibaKezel(szulo, [&] { SzovegNyomtat(1, KeszletListaSorok(Beall.SPrint), false, szulo); });
+    HibaKezel(szulo, [&] { SzovegNyomtatMutat(1, KeszletListaSorok(Beall.SPrint), false, szulo); });
 }
 
 int GyujtoValaszt(int kezdo, bool valasztas, QWidget* szulo)

@@ -32,10 +32,9 @@ QColor GyujtoSzin(const QString& kelldb, double db, double minkeszlet);
 // készletek", the column line (not with sprint), the live holders by
 // category and code, "Össz érték: " and the footer.
 QStringList KeszletListaSorok(bool sprint);
-// "Nyomtat": the laid-out report when graphic printing is on and the
-// program has it, otherwise the text document through the preview.
+// "Nyomtat": the laid-out report "qrGyujto" when graphic printing is on,
+// otherwise the text document through the preview.
 void KeszletLista(QWidget* szulo = nullptr);
-std::function<void(QWidget*)>& KeszletRiport();
 
 int GyujtoValaszt(int kezdo, bool valasztas, QWidget* szulo = nullptr);
 // Also gives the chosen holder's purchase price (NULL as 0) on OK.

@@ -263,7 +263,7 @@ QString Tfrm_AdossagLista::fejlec() const
 void Tfrm_AdossagLista::nyomtat()
 {
     try {
-        SzovegNyomtat(1, AdossagNyomtatSorok(m_ugyfel), false, this);
+        SzovegNyomtatMutat(1, AdossagNyomtatSorok(m_ugyfel), false, this);
     } catch (const Hiba& h) {
         HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
     }

@@ -11,6 +11,7 @@
 #include "Inp.h"
 #include "KozosDB.h"
 #include "Mappak.h"
+#include "RiportRajz.h"
 #include "Seged.h"
 #include "SegedUI.h"
 #include "TesztAdatbazis.h"
@@ -23,6 +24,7 @@
 #include "TorzsTablak.h"
 #include "TorzsUgyfel.h"
 #include "Uzenetek.h"
+#include "rpt_Arlista.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -121,6 +123,7 @@ private Q_SLOTS:
     void elhelyezes();
     void nevesValasztok();
     void keszletLista();
+    void riportok();
 
 private:
     QTemporaryDir m_mappa;
@@ -889,6 +892,40 @@ void TestTorzsAblakok::keszletLista()
     QCOMPARE(GyujtoSzin(QStringLiteral("I"), 0.5, 1), QColor(193, 255, 224));
     QCOMPARE(GyujtoSzin(QStringLiteral("I"), -2, 1), QColor(255, 221, 221));
     QVERIFY(!GyujtoSzin(QStringLiteral("I"), 3, 1).isValid());
+}
+
+void TestTorzsAblakok::riportok()
+{
+    QFETCH_GLOBAL(QString, ablak);
+    if (ablak != QLatin1String("cikkszam"))
+        QSKIP("once");
+    for (bool keskeny : {false, true}) {
+        const RiportDef d = TqrArlista(keskeny);
+        const RDokumentum doc = RiportKeszit(d, RAdatBetolt(d.forras));
+        const QStringList t = doc.szovegek();
+        // Grouped by category (none first), live items with their prices.
+        for (const char* v : {"Árlista", "kód", "tétel", "ár", "Festés", "F1", "8 000", "Vágás",
+                              "Hajvágás rövid", "3 000", "A1", "Arcmasszázs"})
+            QVERIFY2(t.contains(QString::fromUtf8(v)), v);
+        QVERIFY(t.indexOf(QStringLiteral("Festés")) < t.indexOf(QStringLiteral("Vágás")));
+        QVERIFY(t.contains(keskeny ? QStringLiteral("qrArlista60") : QStringLiteral("qrArlista")));
+        QVERIFY(t.contains(QStringLiteral("Vexlo V18.0.0.333")));
+        // A PDF for looking at the layout, beside the window pictures.
+        const QString kepek = qEnvironmentVariable("VEXLOF_KEPEK");
+        if (!kepek.isEmpty())
+            QVERIFY(RiportPdf(doc, kepek + QLatin1Char('/') + d.nev + QStringLiteral(".pdf")));
+    }
+    const RiportDef g = TqrGyujto();
+    const RDokumentum gdoc = RiportKeszit(g, RAdatBetolt(g.forras));
+    const QStringList t = gdoc.szovegek();
+    if (!qEnvironmentVariableIsEmpty("VEXLOF_KEPEK"))
+        QVERIFY(RiportPdf(gdoc,
+                          qEnvironmentVariable("VEXLOF_KEPEK") + QStringLiteral("/qrGyujto.pdf")));
+    for (const char* v :
+         {"Pillanatnyi készletek", "Festékek", "Hajfesték barna",
+          "Összesen: 1 tétel, érték: 5 000.00", "Összesen: 1 tétel, érték: -1 000.00",
+          "Mindösszesen: 3 tétel, érték: 4 010.00", "qrGyujto"})
+        QVERIFY2(t.contains(QString::fromUtf8(v)), qPrintable(t.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(TestTorzsAblakok)
