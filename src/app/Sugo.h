@@ -10,8 +10,8 @@ class QWidget;
 
 QString KeszitoHonlap();    // "https://www.vexlo-szoftver.hu"
 QString KeszitoEmail();     // "info@vexlo-szoftver.hu"
-QString SugoFajl();         // ProgramMappa + "/Help/index.htm"
-QString DokumentacioFajl(); // ProgramMappa + "/Docs/VexloF.pdf"
+QString SugoFajl();         // "Help/index.htm" beside the program or in ../share/vexlof
+QString DokumentacioFajl(); // "Docs/VexloF.pdf", found the same way
 QString UjdonsagProgram();  // ProgramMappa + "/Ujdonsag.exe"
 QString LevelCim();         // mailto: with the subject "Vexlo.F program"
 
