@@ -3,9 +3,13 @@
 #include "Beall.h"
 #include "DbHiba.h"
 #include "Seged.h"
+#include "Tranzakcio.h"
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QThread>
 #include <climits>
 
 QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db)
@@ -14,9 +18,31 @@ QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db)
         throw DbHiba(QStringLiteral("Nincs nyitott adatbázis-kapcsolat."), sql);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(sql))
-        throw DbHiba::driverbol(q.lastError(), sql);
-    return q;
+    if (q.exec(sql))
+        return q;
+    const DbHiba hiba = DbHiba::driverbol(q.lastError(), sql);
+    // The server of the main connection went away between transactions:
+    // the connection opens again, on another node of the host list when
+    // that one is gone, and the statement runs there unless it may have
+    // run already (a change that lost its answer is reported instead).
+    if (db.connectionName() != Kapcsolat::foNev() || !Kapcsolat::KapcsolatVesztes(hiba.kod()) ||
+        Tranzakcio::folyik(db))
+        throw hiba;
+    q = QSqlQuery();
+    try {
+        Kapcsolat::foUjranyit();
+    } catch (const DbHiba&) {
+        throw hiba;
+    }
+    static const QRegularExpression olvaso(QStringLiteral("^\\s*(SELECT|SHOW)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (hiba.kod() == 2013 && !olvaso.match(sql).hasMatch())
+        throw hiba;
+    QSqlQuery ujra(Kapcsolat::fo());
+    ujra.setForwardOnly(true);
+    if (!ujra.exec(sql))
+        throw DbHiba::driverbol(ujra.lastError(), sql);
+    return ujra;
 }
 
 void SqlFuttat(const QString& sql, QSqlDatabase db)
@@ -197,4 +223,24 @@ QString Forditas(const QString& szoveg)
     // No translation source exists; every language number leaves the text as
     // it is.
     return szoveg;
+}
+
+int UjAzonnalBeszur(const QString& oszlop, const QString& tabla,
+                    const std::function<void(int)>& beszur)
+{
+    const int kiserletek = 8;
+    for (int i = 1;; ++i) {
+        const int azon = KovetkezoAzon(oszlop, tabla);
+        try {
+            beszur(azon);
+            return azon;
+        } catch (const DbHiba& h) {
+            const bool utkozes = h.kod() == 1062 || h.kod() == 1213;
+            if (!utkozes || i >= kiserletek || Tranzakcio::folyik(Kapcsolat::fo()))
+                throw;
+        }
+        // The other writer's row arrives meanwhile; a short, growing pause
+        // keeps two retrying writers from meeting again.
+        QThread::msleep(20 * i + QRandomGenerator::global()->bounded(20));
+    }
 }

@@ -16,6 +16,11 @@ QHash<QString, int>& melysegek()
 
 } // namespace
 
+bool Tranzakcio::folyik(const QSqlDatabase& db)
+{
+    return melysegek().value(db.connectionName(), 0) > 0;
+}
+
 Tranzakcio::Tranzakcio(QSqlDatabase db)
     : m_db(db), m_kivetelek(std::uncaught_exceptions())
 {

@@ -19,6 +19,9 @@ public:
     explicit Tranzakcio(QSqlDatabase db = Kapcsolat::fo());
     ~Tranzakcio() noexcept(false);
 
+    // True while a guard is open on the connection.
+    static bool folyik(const QSqlDatabase& db);
+
     Tranzakcio(const Tranzakcio&) = delete;
     Tranzakcio& operator=(const Tranzakcio&) = delete;
 
