@@ -2,6 +2,7 @@
 
 #include "AdatbazisNyit.h"
 #include "DbHiba.h"
+#include "HelyiSzerver.h"
 #include "IdoSzinkron.h"
 #include "Init.h"
 #include "Inp.h"
@@ -84,8 +85,16 @@ bool Inditas::elsoKapcsolat()
 
 bool Inditas::adatbazisNyit()
 {
-    const KapcsolatAdat adat = KapcsolatAdat::szovegbol(Beall.ConStr);
+    KapcsolatAdat adat = KapcsolatAdat::szovegbol(Beall.ConStr);
     Kapcsolat::foBezar();
+    // The program's own local server is started before its connection opens.
+    try {
+        HelyiSzerverElokeszit(IniFajl(), adat);
+        Beall.ConStr = adat.szoveg(false);
+    } catch (const Hiba& h) {
+        HibaUzenet(QStringLiteral("Adatbázis megnyitás sikertelen\r\n") + h.uzenet(), &m_ablak);
+        return false;
+    }
     Beall.AdatbazisNev = adat.adatbazisnev;
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vexlo.F: ") + Beall.AdatbazisNev);
     try {
