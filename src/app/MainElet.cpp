@@ -31,6 +31,7 @@ bool Tfrm_Main::indit()
         kilepesBeallit();
         return false;
     }
+    autoMentesIndit();
     return true;
 }
 
@@ -167,6 +168,7 @@ void Tfrm_Main::closeEvent(QCloseEvent* e)
         } catch (const std::exception& h) {
             HibaUzenet(QStringLiteral("Hiba: ") + QString::fromUtf8(h.what()), this);
         }
+        autoMentesKilepes();
         try {
             Kapcsolat::foBezar();
         } catch (...) {

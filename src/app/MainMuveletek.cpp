@@ -137,8 +137,11 @@ void Tfrm_Main::NapLezar()
 {
     switch (NapZaras(this)) {
     case NapZarasEredmeny::MarLezarva:
+        AllapotFrissit();
+        break;
     case NapZarasEredmeny::Lezarva:
         AllapotFrissit();
+        autoMentesNapzar();
         break;
     default:
         break;
