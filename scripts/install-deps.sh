@@ -7,7 +7,7 @@ pkgs=(
   build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev libqt6sql6-mysql libqt6opengl6-dev qt6-charts-dev
   libquazip1-qt6-dev libqscintilla2-qt6-dev libxlsxwriter-dev libcups2-dev zlib1g-dev
-  mariadb-server-core mariadb-client-core mariadb-client
+  mariadb-server-core mariadb-client-core mariadb-client galera-4 rsync
   fonts-dejavu-core xvfb xauth
   cups-daemon cups-client poppler-utils
 )
