@@ -200,5 +200,5 @@ void TestAutoMentes::kilepeskorCsakLedolgozottNap()
     }
 }
 
-QTEST_MAIN(TestAutoMentes)
+QTEST_GUILESS_MAIN(TestAutoMentes)
 #include "test_automentes.moc"
