@@ -34,7 +34,7 @@ set(CPACK_PACKAGE_CONTACT "Vexlo Szoftver <info@vexlo-szoftver.hu>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Point of sale and back office for hairdressing and cosmetics salons")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Vexlo.F runs the front desk and the back office of a hairdressing and cosmetics salon:\n"
     "service points with open bills, the price list with recipes that post stock, receipt\n"
     "printers, the cash desk, customers, reservations, stock documents, reports, users,\n"

@@ -61,6 +61,13 @@ Inditas::Inditas(Tfrm_Main& ablak, const InditasHorgok& horgok) : m_ablak(ablak)
 
 bool Inditas::IniBetolt()
 {
+    // The program's own local server runs before its entry is offered and
+    // test-opened.
+    try {
+        HelyiSzerverIndulaskor(IniFajl());
+    } catch (const Hiba& h) {
+        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), &m_ablak);
+    }
     QStringList sorok, kapcsolatok;
     KapcsolatSorok(IniFajl(), sorok, kapcsolatok);
     if (sorok.isEmpty()) {

@@ -273,13 +273,15 @@ int HelyiSzerver::indit(int keresettPort, int varakozasMs)
     const QString nev = QStringLiteral("vexlof_helyi_var");
     QDeadlineTimer hatarido(varakozasMs);
     while (true) {
+        bool kesz = false;
         try {
-            QSqlDatabase db = adminKapcsolat(nev);
-            db.close();
-            Kapcsolat::bezar(nev);
-            break;
+            adminKapcsolat(nev).close();
+            kesz = true;
         } catch (const DbHiba&) {
         }
+        Kapcsolat::bezar(nev);
+        if (kesz)
+            break;
         if (!ProcesszEl(pid) || hatarido.hasExpired()) {
             if (ProcesszEl(pid)) {
 #ifdef Q_OS_UNIX
@@ -305,9 +307,7 @@ void HelyiSzerver::leallit(int varakozasMs)
         return;
     const QString nev = QStringLiteral("vexlof_helyi_leallit");
     try {
-        QSqlDatabase db = adminKapcsolat(nev);
-        SqlFuttat(QStringLiteral("SHUTDOWN"), db);
-        db.close();
+        SqlFuttat(QStringLiteral("SHUTDOWN"), adminKapcsolat(nev));
     } catch (const DbHiba&) {
 #ifdef Q_OS_UNIX
         ::kill(pid_t(pid), SIGTERM);
@@ -390,9 +390,7 @@ KapcsolatAdat HelyiSzerver::adatbazisLetrehoz(const QString& adatbazis, const QS
             }
             db.close();
         }
-        QSqlDatabase db = adminKapcsolat(nev, adatbazis);
-        sema.futtat(db);
-        db.close();
+        sema.futtat(adminKapcsolat(nev, adatbazis));
     } catch (...) {
         Kapcsolat::bezar(nev);
         throw;
@@ -485,6 +483,17 @@ void HelyiSzerverElokeszit(const QString& iniFajl, KapcsolatAdat& adat)
     ini2.ir(szakasz, QStringLiteral("Port"), QString::number(p));
     ini2.ment();
     adat.port = p;
+}
+
+void HelyiSzerverIndulaskor(const QString& iniFajl)
+{
+    const IniAllomany ini(iniFajl);
+    if (ini.olvas(szakasz, QStringLiteral("Mappa")).isEmpty())
+        return;
+    KapcsolatAdat adat;
+    adat.kiszolgalo = QStringLiteral("127.0.0.1");
+    adat.port = ini.olvasEgesz(szakasz, QStringLiteral("Port"), 0);
+    HelyiSzerverElokeszit(iniFajl, adat);
 }
 
 void HelyiSzerverKilepes(const QString& iniFajl)

@@ -100,6 +100,12 @@ bool HelyiKapcsolat(const QString& iniFajl, const KapcsolatAdat& adat);
 // follows it. Does nothing for any other entry. Throws HelyiSzerverHiba.
 void HelyiSzerverElokeszit(const QString& iniFajl, KapcsolatAdat& adat);
 
+// At program start, before the connection list is offered (its choice
+// dialog test-opens the entry): starts the local server recorded in the INI
+// file, if any, and moves the entries to its new port should it have
+// changed. Throws HelyiSzerverHiba.
+void HelyiSzerverIndulaskor(const QString& iniFajl);
+
 // When the program ends: stops the local server when the INI setting
 // "Leallit" says so. Errors are ignored.
 void HelyiSzerverKilepes(const QString& iniFajl);

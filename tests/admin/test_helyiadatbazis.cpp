@@ -132,6 +132,13 @@ void TestHelyiAdatbazis::masodikInditasUjraHasznal()
              QStringLiteral("Emelet"));
     Kapcsolat::foBezar();
 
+    // At program start, before the entry is offered: started again.
+    szerver.leallit();
+    QVERIFY(!szerver.fut());
+    HelyiSzerverIndulaskor(IniFajl());
+    QVERIFY(szerver.fut());
+    QCOMPARE(szerver.port(), m_adat.port);
+
     // Running already: nothing to do, the same server serves.
     HelyiSzerverElokeszit(IniFajl(), adat);
     QCOMPARE(adat.port, m_adat.port);
