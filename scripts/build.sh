@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds the project with Ninja and ccache into BUILD_DIR
-# (default: build).
+# (default: build). With target names as arguments only those targets (and
+# what they need) are built, e.g. scripts/build.sh vexlof vexlof-konfig.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
@@ -12,4 +13,6 @@ if [ ! -f "$build/build.ninja" ]; then
 else
   cmake "$build" >/dev/null
 fi
-cmake --build "$build" --parallel "$(nproc)"
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$build" --parallel "$(nproc)" "${targets[@]}"

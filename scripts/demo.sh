@@ -26,7 +26,9 @@ if [ "${1:-}" = "--stop" ]; then
 fi
 
 "$here/scripts/install-deps.sh"
-"$here/scripts/build.sh"
+# Only the program, its configuration tool and the schema script: the test
+# suite is built by scripts/test.sh.
+"$here/scripts/build.sh" vexlof vexlof-konfig vexlof_schema
 
 port=$("$here/scripts/mariadb-private.sh" start "$srv")
 sql() { "$here/scripts/mariadb-private.sh" client "$srv" --default-character-set=utf8mb4 "$@"; }

@@ -1,7 +1,8 @@
 -- Seed rows a new database needs. INSERT IGNORE keeps existing rows, so the
 -- script can be loaded again over a database in use.
 
-INSERT IGNORE INTO verzio (verzio) VALUES ('18.0.0.333');
+-- The version is filled in from the build (VEXLOF_VERZIO).
+INSERT IGNORE INTO verzio (verzio) VALUES ('@VEXLOF_VERZIO@');
 
 INSERT IGNORE INTO ora (ora) VALUES
   (0),(1),(2),(3),(4),(5),(6),(7),(8),(9),(10),(11),(12),(13),(14),(15),

@@ -630,7 +630,7 @@ INSERT INTO rendelma (rendelesazon, rendeles, datum, muszak, asztal, pincer, cik
 -- Stock documents through the stock procedures, then dated back. Posting the
 -- intakes sets the holders' purchase prices.
 CALL sp_ujmozgas('B', 'Hajkozmetikai Nagyker Kft.', 'admin');
-SET @mozgas = (SELECT MAX(mozgas) FROM mozgas);
+SET @mozgas = LAST_INSERT_ID();
 CALL sp_ujmozgassor(@mozgas, 2, 600, 27.5);
 CALL sp_ujmozgassor(@mozgas, 10, 3000, 2.9);
 CALL sp_ujmozgassor(@mozgas, 27, 12, 1450);
@@ -639,14 +639,14 @@ CALL sp_mozgkonyvel(@mozgas, 'admin');
 UPDATE mozgas SET datum = CURDATE() - INTERVAL 12 DAY, rogzitve = CURDATE() - INTERVAL 12 DAY + INTERVAL '07:45' HOUR_MINUTE WHERE mozgas = @mozgas;
 
 CALL sp_ujmozgas('S', '', 'admin');
-SET @mozgas = (SELECT MAX(mozgas) FROM mozgas);
+SET @mozgas = LAST_INSERT_ID();
 CALL sp_ujmozgassor(@mozgas, 32, 1, 3200);
 CALL sp_ujmozgassor(@mozgas, 8, 50, 25);
 CALL sp_mozgkonyvel(@mozgas, 'admin');
 UPDATE mozgas SET datum = CURDATE() - INTERVAL 6 DAY, rogzitve = CURDATE() - INTERVAL 6 DAY + INTERVAL '07:45' HOUR_MINUTE WHERE mozgas = @mozgas;
 
 CALL sp_ujmozgas('B', 'Szépség-Depó Bt.', 'admin');
-SET @mozgas = (SELECT MAX(mozgas) FROM mozgas);
+SET @mozgas = LAST_INSERT_ID();
 CALL sp_ujmozgassor(@mozgas, 7, 1000, 12.5);
 CALL sp_ujmozgassor(@mozgas, 16, 500, 6);
 CALL sp_ujmozgassor(@mozgas, 26, 60, 95);
@@ -654,14 +654,14 @@ CALL sp_mozgkonyvel(@mozgas, 'admin');
 UPDATE mozgas SET datum = CURDATE() - INTERVAL 4 DAY, rogzitve = CURDATE() - INTERVAL 4 DAY + INTERVAL '07:45' HOUR_MINUTE WHERE mozgas = @mozgas;
 
 CALL sp_ujmozgas('K', 'Fiókszalon (Tisza Lajos krt.)', 'admin');
-SET @mozgas = (SELECT MAX(mozgas) FROM mozgas);
+SET @mozgas = LAST_INSERT_ID();
 CALL sp_ujmozgassor(@mozgas, 12, 1000, 1.6);
 CALL sp_ujmozgassor(@mozgas, 13, 500, 2);
 CALL sp_mozgkonyvel(@mozgas, 'admin');
 UPDATE mozgas SET datum = CURDATE() - INTERVAL 2 DAY, rogzitve = CURDATE() - INTERVAL 2 DAY + INTERVAL '07:45' HOUR_MINUTE WHERE mozgas = @mozgas;
 
 CALL sp_ujmozgas('B', 'Hajkozmetikai Nagyker Kft.', 'admin');
-SET @mozgas = (SELECT MAX(mozgas) FROM mozgas);
+SET @mozgas = LAST_INSERT_ID();
 CALL sp_ujmozgassor(@mozgas, 3, 360, 28);
 CALL sp_ujmozgassor(@mozgas, 30, 6, 1300);
 CALL sp_ujmozgassor(@mozgas, 34, 4, 1900);

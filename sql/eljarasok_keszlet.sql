@@ -7,8 +7,12 @@
 -- Every procedure that changes data runs in its own transaction: an error in
 -- any step rolls back every step before it and is raised again to the
 -- caller, so a document is never half posted and a count never half
--- applied. The caller must not wrap these calls in a transaction of its own
--- (START TRANSACTION here would commit it).
+-- applied. Called inside the caller's transaction (autocommit off, as the
+-- program's transaction guard sets it) a procedure joins that transaction
+-- instead: it neither starts nor commits one, and an error leaves the
+-- rollback to the caller, so several calls commit or fail together.
+--
+-- A procedure that creates a row returns its key as a one-row result.
 --
 -- Refusals are raised with SQLSTATE 45000 and a Hungarian message that the
 -- program shows as it is.
@@ -19,8 +23,9 @@
 
 -- A new, unposted stock document of kind B (intake), K (issue) or S
 -- (scrapping) with the next serial number (mozgaz) of its kind, today's date,
--- the partner text and the recording user's code. It gets the highest
--- `mozgas`, which is how the program finds it.
+-- the partner text and the recording user's code. Result, one row: mozgas,
+-- the new document's key (never to be found as the largest key: another
+-- workstation may create one at the same moment).
 DROP PROCEDURE IF EXISTS sp_ujmozgas;
 DELIMITER $$
 CREATE PROCEDURE sp_ujmozgas(
@@ -31,6 +36,7 @@ BEGIN
   DECLARE vtranz INT DEFAULT 0;
   DECLARE vtip CHAR(1) CHARACTER SET latin2 COLLATE latin2_hungarian_ci;
   DECLARE vmozgaz INT;
+  DECLARE vkulcs INT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION
   BEGIN
     IF vtranz = 1 THEN
@@ -53,14 +59,22 @@ BEGIN
       SET MESSAGE_TEXT = 'A felhasználó kódja legfeljebb 20 karakter lehet.';
   END IF;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   -- The locking read keeps two workstations from taking the same number.
   SELECT COALESCE(MAX(mozgaz), 0) + 1 INTO vmozgaz
     FROM mozgas WHERE prntip = vtip FOR UPDATE;
   INSERT INTO mozgas (datum, ugyfel, konyvelve, storno, prntip, mozgaz, ar, felhasznalo)
     VALUES (CURDATE(), COALESCE(pugyfel, ''), 'N', 'N', vtip, vmozgaz, 0, pfelhasznalo);
-  COMMIT;
+  SET vkulcs = LAST_INSERT_ID();
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
+  SET vtranz = 0;
+
+  SELECT vkulcs AS mozgas;
 END$$
 DELIMITER ;
 
@@ -93,8 +107,10 @@ BEGIN
       SET MESSAGE_TEXT = 'A mennyiség és az egységár megadása kötelező.';
   END IF;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   -- Locking the header serialises line changes and posting of one document.
   SELECT konyvelve INTO vkonyvelve FROM mozgas WHERE mozgas = pmozgas FOR UPDATE;
   IF vkonyvelve IS NULL THEN
@@ -115,7 +131,9 @@ BEGIN
   UPDATE mozgas
      SET ar = (SELECT COALESCE(SUM(s.db * s.ar), 0) FROM mozgas_sorok s WHERE s.mozgas = pmozgas)
    WHERE mozgas = pmozgas;
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
@@ -139,8 +157,10 @@ BEGIN
     RESIGNAL;
   END;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   SELECT konyvelve INTO vkonyvelve FROM mozgas WHERE mozgas = pmozgas FOR UPDATE;
   IF vkonyvelve IS NULL THEN
     SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'A bizonylat nem létezik.';
@@ -158,7 +178,9 @@ BEGIN
   UPDATE mozgas
      SET ar = (SELECT COALESCE(SUM(s.db * s.ar), 0) FROM mozgas_sorok s WHERE s.mozgas = pmozgas)
    WHERE mozgas = pmozgas;
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
@@ -200,8 +222,10 @@ BEGIN
       SET MESSAGE_TEXT = 'A felhasználó kódja legfeljebb 20 karakter lehet.';
   END IF;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   SELECT prntip, konyvelve, mozgaz INTO vtip, vkonyvelve, vmozgaz
     FROM mozgas WHERE mozgas = pmozgas FOR UPDATE;
   IF vtip IS NULL THEN
@@ -240,7 +264,9 @@ BEGIN
   UPDATE mozgas SET konyvelve = 'I' WHERE mozgas = pmozgas;
   INSERT INTO naplozas (felhasznalo, mit)
     VALUES (pfelhasznalo, CONCAT('Készletbizonylat könyvelése: ', vtip, LPAD(vmozgaz, 7, '0')));
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
@@ -273,8 +299,10 @@ BEGIN
     RESIGNAL;
   END;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   SELECT prntip, konyvelve, storno, mozgaz INTO vtip, vkonyvelve, vstorno, vmozgaz
     FROM mozgas WHERE mozgas = pmozgas FOR UPDATE;
   IF vtip IS NULL THEN
@@ -313,7 +341,9 @@ BEGIN
   UPDATE mozgas SET storno = 'I' WHERE mozgas = pmozgas;
   INSERT INTO naplozas (felhasznalo, mit)
     VALUES (NULL, CONCAT('Készletbizonylat sztornó: ', vtip, LPAD(vmozgaz, 7, '0')));
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
@@ -345,8 +375,10 @@ BEGIN
       SET MESSAGE_TEXT = 'A felhasználó kódja legfeljebb 20 karakter lehet.';
   END IF;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   SELECT COUNT(*) INTO vdarab FROM gyujto WHERE ujdb IS NOT NULL FOR UPDATE;
   INSERT INTO karton (gyujto, regidb, ujdb, db, felhasznalo)
     SELECT gyujto, db, ujdb, ujdb - db, pfelhasznalo
@@ -354,13 +386,15 @@ BEGIN
      WHERE ujdb IS NOT NULL AND ujdb <> db
      ORDER BY gyujto_kod, gyujto;
   UPDATE gyujto SET db = ujdb, ujdb = NULL WHERE ujdb IS NOT NULL;
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
 
 -- Copies a sale item under a new code: the new item gets the next
--- `cikkazon` (which the program finds as MAX(cikkazon)), every field of the
+-- `cikkazon` (returned as the one-row result cikkazon), every field of the
 -- source with the given code, and the source's recipe. The copy is live even
 -- when the source was deleted. The code is stored as given; it may equal
 -- another item's code (the copy dialog offers the source's own code).
@@ -389,8 +423,10 @@ BEGIN
       SET MESSAGE_TEXT = 'A cikkszám legfeljebb 15 karakter lehet.';
   END IF;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   SELECT COUNT(*) INTO vvan FROM cikkszam WHERE cikkazon = pcikkazon;
   IF vvan = 0 THEN
     SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'A másolandó cikk nem létezik.';
@@ -410,6 +446,11 @@ BEGIN
       FROM cikkszam WHERE cikkazon = pcikkazon;
   INSERT INTO cikkgyujto (cikkazon, gyujto, db)
     SELECT vuj, gyujto, db FROM cikkgyujto WHERE cikkazon = pcikkazon;
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
+  SET vtranz = 0;
+
+  SELECT vuj AS cikkazon;
 END$$
 DELIMITER ;

@@ -12,8 +12,11 @@
 -- Every procedure that changes more than one table, or several rows that
 -- belong together, runs in its own transaction: an error in any step rolls
 -- back every step before it and is raised again to the caller, so nothing is
--- left half done. The caller must not wrap these calls in a transaction of
--- its own (START TRANSACTION here would commit it).
+-- left half done. Called inside the caller's transaction (autocommit off,
+-- as the program's transaction guard sets it) a procedure joins that
+-- transaction instead: it neither starts nor commits one, and an error leaves
+-- the rollback to the caller, so a whole sale (stock, bill, cash desk)
+-- commits or fails together.
 --
 -- Refusals are raised with SQLSTATE 45000 and a Hungarian message that the
 -- program shows as it is. Text parameters are wider than their columns so
@@ -184,10 +187,25 @@ END$$
 DELIMITER ;
 
 
+-- The number the next settled bill gets: one over the bill numbers of today
+-- (rendelma) and of the history (rendeles). sp_fizet numbers by it, and the
+-- receipt of a bill not yet settled shows it.
+DROP FUNCTION IF EXISTS fn_kovrendeles;
+DELIMITER $$
+CREATE FUNCTION fn_kovrendeles()
+RETURNS INT
+READS SQL DATA
+BEGIN
+  RETURN GREATEST((SELECT COALESCE(MAX(rendeles), 0) FROM rendelma),
+                  (SELECT COALESCE(MAX(rendeles), 0) FROM rendeles)) + 1;
+END$$
+DELIMITER ;
+
+
 -- Settles the open bill of a service point: its open, not voided lines get
 -- one new bill number and fizetve 'I'; voided lines take no part. The number
--- is the next one over the bill numbers of today (rendelma) and of the
--- history (rendeles), so bill numbers never repeat across days and the
+-- is fn_kovrendeles(), the next one over the bill numbers of today
+-- (rendelma) and of the history (rendeles), so bill numbers never repeat across days and the
 -- latest bill always has the largest number. The service point's occupied
 -- flag becomes pfoglalt ('N': left free).
 --
@@ -202,6 +220,8 @@ BEGIN
   DECLARE vtranz INT DEFAULT 0;
   DECLARE vdarab INT DEFAULT 0;
   DECLARE vuj INT DEFAULT 0;
+  DECLARE vma INT DEFAULT 0;
+  DECLARE vtort INT DEFAULT 0;
   DECLARE vossz DOUBLE DEFAULT 0;
   DECLARE vnev VARCHAR(20) CHARACTER SET latin2 COLLATE latin2_hungarian_ci DEFAULT NULL;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION
@@ -212,21 +232,31 @@ BEGIN
     RESIGNAL;
   END;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   SELECT COUNT(*), COALESCE(SUM(db * ar), 0) INTO vdarab, vossz
     FROM rendelma
    WHERE asztal = pasztal AND fizetve = 'N' AND torolve = 'N'
      FOR UPDATE;
   IF vdarab > 0 THEN
-    SET vuj = GREATEST((SELECT COALESCE(MAX(rendeles), 0) FROM rendelma),
-                       (SELECT COALESCE(MAX(rendeles), 0) FROM rendeles)) + 1;
+    -- The number fn_kovrendeles() shows on an open bill, read here with
+    -- locking reads of the largest numbers: a settlement at another
+    -- workstation waits here until this one ends and then reads the number
+    -- taken, so two bills never share a number. (A plain read would see the
+    -- transaction's snapshot and hand out the same number twice.)
+    SELECT rendeles INTO vma FROM rendelma ORDER BY rendeles DESC LIMIT 1 FOR UPDATE;
+    SELECT rendeles INTO vtort FROM rendeles ORDER BY rendeles DESC LIMIT 1 FOR UPDATE;
+    SET vuj = GREATEST(COALESCE(vma, 0), COALESCE(vtort, 0)) + 1;
     UPDATE rendelma SET rendeles = vuj, fizetve = 'I'
      WHERE asztal = pasztal AND fizetve = 'N' AND torolve = 'N';
   END IF;
   UPDATE asztal SET foglalt = IF(pfoglalt = 'I', 'I', 'N') WHERE asztal = pasztal;
   SET vnev = (SELECT asztal_nev FROM asztal WHERE asztal = pasztal);
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
   SET vtranz = 0;
 
   SELECT vuj AS rendeles, vossz AS osszar, vnev AS asztal_nev;
@@ -256,8 +286,10 @@ BEGIN
     RESIGNAL;
   END;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   SELECT COUNT(*) INTO vdarab
     FROM rendelma
    WHERE asztal = pasztal AND fizetve = 'N'
@@ -287,7 +319,9 @@ BEGIN
     UPDATE rendelma SET konyvelve = 'I'
      WHERE asztal = pasztal AND fizetve = 'N' AND torolve = 'N' AND konyvelve = 'N';
   END IF;
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
@@ -336,14 +370,18 @@ BEGIN
                       CURDATE());
   SET vpincer = COALESCE((SELECT pincer FROM asztal WHERE asztal = pasztal), 0);
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   -- the lock on the last entry keeps two entries from taking one balance
   SELECT zaro INTO vnyito FROM cassa ORDER BY cassa DESC LIMIT 1 FOR UPDATE;
   INSERT INTO cassa (cassatip, datum, ido, pincer, asztal, osszeg, nyito, zaro, szoveg, rogzitve)
     VALUES (vtip, vnap, CURTIME(), vpincer, pasztal, posszeg, COALESCE(vnyito, 0),
             COALESCE(vnyito, 0) + posszeg, pszoveg, NOW());
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
@@ -398,8 +436,10 @@ BEGIN
   SET vnap = COALESCE((SELECT nap FROM naplezar WHERE lezarva = 'N' ORDER BY nap, muszak LIMIT 1),
                       CURDATE());
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   SELECT ugyfel_nev INTO vnev FROM ugyfel WHERE ugyfel = pugyfel FOR UPDATE;
   INSERT INTO ugyfel_ados (ugyfel, hiteltip, datum, blokk, osszeg, rendeles)
     VALUES (pugyfel, vtip, vnap, pszoveg, vosszeg, COALESCE(prendeles, -1));
@@ -414,7 +454,9 @@ BEGIN
                           ': ', COALESCE(vnev, '')), 50),
               NOW());
   END IF;
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
@@ -445,8 +487,10 @@ BEGIN
   END IF;
 
   IF pforras <> pcel THEN
-    START TRANSACTION;
-    SET vtranz = 1;
+    IF @@autocommit = 1 THEN
+      START TRANSACTION;
+      SET vtranz = 1;
+    END IF;
     UPDATE rendelma SET asztal = pcel
      WHERE asztal = pforras AND rendeles = prendeles
        AND fizetve = 'N' AND torolve = 'N';
@@ -455,7 +499,9 @@ BEGIN
                                    WHERE r.asztal = a.asztal
                                      AND r.fizetve = 'N' AND r.torolve = 'N'), 'I', 'N')
      WHERE a.asztal IN (pforras, pcel);
-    COMMIT;
+    IF vtranz = 1 THEN
+      COMMIT;
+    END IF;
   END IF;
 END$$
 DELIMITER ;
@@ -488,13 +534,17 @@ BEGIN
   END IF;
 
   IF posszeg > 0 THEN
-    START TRANSACTION;
-    SET vtranz = 1;
+    IF @@autocommit = 1 THEN
+      START TRANSACTION;
+      SET vtranz = 1;
+    END IF;
     UPDATE ugyfel SET bonusz = bonusz + posszeg WHERE ugyfel = pugyfel;
     SET vegyenleg = (SELECT bonusz FROM ugyfel WHERE ugyfel = pugyfel);
     INSERT INTO bonusz (ugyfel, osszeg_be, osszeg_ki, egyenleg, rogzitve)
       VALUES (pugyfel, posszeg, 0, vegyenleg, NOW());
-    COMMIT;
+    IF vtranz = 1 THEN
+      COMMIT;
+    END IF;
   END IF;
 END$$
 DELIMITER ;
@@ -530,8 +580,10 @@ BEGIN
   END IF;
 
   IF posszeg > 0 THEN
-    START TRANSACTION;
-    SET vtranz = 1;
+    IF @@autocommit = 1 THEN
+      START TRANSACTION;
+      SET vtranz = 1;
+    END IF;
     SELECT bonusz INTO vegyenleg FROM ugyfel WHERE ugyfel = pugyfel FOR UPDATE;
     -- a float balance may miss the amount by a rounding error
     IF posszeg > vegyenleg + 0.000001 THEN
@@ -542,7 +594,9 @@ BEGIN
     UPDATE ugyfel SET bonusz = vegyenleg WHERE ugyfel = pugyfel;
     INSERT INTO bonusz (ugyfel, osszeg_be, osszeg_ki, egyenleg, rogzitve)
       VALUES (pugyfel, 0, posszeg, vegyenleg, NOW());
-    COMMIT;
+    IF vtranz = 1 THEN
+      COMMIT;
+    END IF;
   END IF;
 END$$
 DELIMITER ;
@@ -573,8 +627,10 @@ BEGIN
     SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'Hiányzó nap vagy műszak.';
   END IF;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   SELECT COUNT(*) INTO vnyitott
     FROM rendelma
    WHERE datum = pnap AND muszak = pmuszak AND fizetve = 'N' AND torolve = 'N'
@@ -592,7 +648,9 @@ BEGIN
   DELETE FROM rendelma WHERE datum = pnap AND muszak = pmuszak;
   INSERT INTO naplezar (nap, muszak, lezarva) VALUES (pnap, pmuszak, 'I')
     ON DUPLICATE KEY UPDATE lezarva = 'I';
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
@@ -624,13 +682,17 @@ BEGIN
     SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'A dátum nem lehet későbbi a mai napnál.';
   END IF;
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
   DELETE FROM rendeles WHERE datum < pdatum;
   DELETE FROM elojegyzes WHERE datum < pdatum;
   DELETE FROM naplo WHERE datum < pdatum;
   DELETE FROM naplezar WHERE nap < pdatum AND lezarva = 'I';
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
 END$$
 DELIMITER ;
 
@@ -644,8 +706,10 @@ DELIMITER ;
 --     taken slot), so bookings never share a slot.
 --   * Less than one slot, a slot outside 0..47, an unknown service point or
 --     a text longer than its column is refused.
--- The rows are written in slot order; the program finds the last one as the
--- largest elojegyzes.
+-- The rows are written in slot order. Result, one row: elojegyzes (the key
+-- of the booking's last row) and azon (the booking identifier); the program
+-- takes its new booking from here, never as the largest key, which may be
+-- another workstation's booking made at the same moment.
 DROP PROCEDURE IF EXISTS sp_ujelojegyzes;
 DELIMITER $$
 CREATE PROCEDURE sp_ujelojegyzes(
@@ -661,6 +725,7 @@ BEGIN
   DECLARE vora INT;
   DECLARE vfoglalt INT DEFAULT NULL;
   DECLARE vazon INT;
+  DECLARE vkulcs INT DEFAULT 0;
   DECLARE vuzenet VARCHAR(200) CHARACTER SET utf8mb4;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION
   BEGIN
@@ -688,8 +753,16 @@ BEGIN
 
   SET vutolso = LEAST(pora + pdb - 1, 47);
 
-  START TRANSACTION;
-  SET vtranz = 1;
+  IF @@autocommit = 1 THEN
+    START TRANSACTION;
+    SET vtranz = 1;
+  END IF;
+  -- The identifier first: this locking read of the largest one queues the
+  -- bookings of several workstations behind one another before they lock
+  -- slots. Two bookings at once may still deadlock on the slot index; the
+  -- program runs the call again then.
+  SELECT azon INTO vazon FROM elojegyzes ORDER BY azon DESC LIMIT 1 FOR UPDATE;
+  SET vazon = COALESCE(vazon, 0) + 1;
   SELECT MIN(ora) INTO vfoglalt
     FROM elojegyzes
    WHERE asztal = pasztal AND datum = pdatum AND ora BETWEEN pora AND vutolso
@@ -699,14 +772,19 @@ BEGIN
                          IF(vfoglalt MOD 2 = 0, '00', '30'));
     SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = vuzenet;
   END IF;
-  SELECT COALESCE(MAX(azon), 0) + 1 INTO vazon FROM elojegyzes FOR UPDATE;
   SET vora = pora;
   WHILE vora <= vutolso DO
     INSERT INTO elojegyzes (azon, asztal, datum, ora, szoveg, nev)
       VALUES (vazon, pasztal, pdatum, vora, pszoveg, pnev);
+    SET vkulcs = LAST_INSERT_ID();
     SET vora = vora + 1;
   END WHILE;
-  COMMIT;
+  IF vtranz = 1 THEN
+    COMMIT;
+  END IF;
+  SET vtranz = 0;
+
+  SELECT vkulcs AS elojegyzes, vazon AS azon;
 END$$
 DELIMITER ;
 

@@ -182,6 +182,33 @@ GROUP BY r.datum, r.asztal, a.asztal_nev, r.rendeles, r.fizetve, r.cikkazon,
   c.cikkszam_nev, c.afakulcs, r.ar, r.megjegyzes, r.pincer, p.pincer_nev
 ORDER BY r.asztal, r.rendeles, c.cikkszam_nev, r.ar;
 
+-- The same receipt lines for the bills of closed days (history): a bill is
+-- reprinted from here once its day has been closed.
+CREATE OR REPLACE VIEW vw_nyomblokk_tortenet AS
+SELECT
+  r.datum,
+  r.asztal,
+  r.ar,
+  c.cikkszam_nev,
+  r.cikkazon,
+  p.pincer_nev,
+  a.asztal_nev,
+  SUM(r.db * r.ar) / (1 + COALESCE(c.afakulcs, 0) / 100) AS netto,
+  SUM(r.db * r.ar) AS brutto,
+  r.megjegyzes,
+  SUM(r.db) AS osszdb,
+  r.fizetve,
+  r.rendeles,
+  c.afakulcs
+FROM rendeles r
+  LEFT OUTER JOIN cikkszam c ON (r.cikkazon = c.cikkazon)
+  LEFT OUTER JOIN pincer p ON (r.pincer = p.pincer)
+  LEFT OUTER JOIN asztal a ON (r.asztal = a.asztal)
+WHERE (r.torolve = 'N')
+GROUP BY r.datum, r.asztal, a.asztal_nev, r.rendeles, r.fizetve, r.cikkazon,
+  c.cikkszam_nev, c.afakulcs, r.ar, r.megjegyzes, r.pincer, p.pincer_nev
+ORDER BY r.asztal, r.rendeles, c.cikkszam_nev, r.ar;
+
 -- One row per settled bill of the closed days (history), oldest first.
 CREATE OR REPLACE VIEW vw_forglista1 AS
 SELECT

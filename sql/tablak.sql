@@ -199,7 +199,7 @@ CREATE TABLE IF NOT EXISTS elojegyzes (
 CREATE TABLE IF NOT EXISTS felhasznalo (
   felhasznalo VARCHAR(20) NOT NULL,
   felhasznalo_nev VARCHAR(20) DEFAULT NULL,
-  jelszo VARCHAR(10) DEFAULT NULL,
+  jelszo VARCHAR(128) DEFAULT NULL,            -- salted hash "pbkdf2$sha256$..."
   rendszergazda CHAR(1) DEFAULT 'N',
   torzsszerkeszt CHAR(1) DEFAULT 'N',
   napzar CHAR(1) DEFAULT 'N',
@@ -214,6 +214,17 @@ CREATE TABLE IF NOT EXISTS felhasznalo (
   rogzitve DATETIME DEFAULT CURRENT_TIMESTAMP,
   PRIMARY KEY (felhasznalo)
 ) ENGINE=InnoDB DEFAULT CHARSET=latin2 COLLATE=latin2_hungarian_ci;
+
+-- Databases made before passwords were hashed have a narrower password
+-- column: it is widened once and never narrowed (a second load changes
+-- nothing).
+SET @vexlof_jelszo = IF((SELECT CHARACTER_MAXIMUM_LENGTH FROM information_schema.COLUMNS
+                         WHERE TABLE_SCHEMA = DATABASE() AND TABLE_NAME = 'felhasznalo'
+                           AND COLUMN_NAME = 'jelszo') < 128,
+  'ALTER TABLE felhasznalo MODIFY jelszo VARCHAR(128) DEFAULT NULL', 'DO 0');
+PREPARE vexlof_jelszo_bovit FROM @vexlof_jelszo;
+EXECUTE vexlof_jelszo_bovit;
+DEALLOCATE PREPARE vexlof_jelszo_bovit;
 
 -- Stock holders: raw materials and stocked goods.
 CREATE TABLE IF NOT EXISTS gyujto (

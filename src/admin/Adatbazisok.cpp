@@ -35,8 +35,9 @@ namespace
 {
 
 const QString iniSzakasz = QStringLiteral("frm_Adatbazis");
-const QString sqlSzuro = QStringLiteral("SQL file (*.sql)");
-const QString zipSzuro = QStringLiteral("Tömörített SQL file (*.zip)");
+const QString sqlSzuro = QStringLiteral("SQL fájl (*.sql)");
+const QString zipSzuro = QStringLiteral("Tömörített SQL fájl (*.zip)");
+const QString eszkozFelirat = QStringLiteral("mariadb-dump program helye");
 
 Tfrm_Adatbazis::FajlKerdes& fajlKerdesFv()
 {
@@ -44,11 +45,18 @@ Tfrm_Adatbazis::FajlKerdes& fajlKerdesFv()
     return f;
 }
 
-// The platform's file dialog; the default extension follows the filter.
+// The platform's file dialog; the default extension follows the filter. It
+// opens in the proposed path's folder (an existing folder is itself the
+// proposal), never in the program's working folder.
 QString platformFajlKerdes(QWidget* szulo, bool mentes, const QString& cim, const QString& szuro,
                            const QString& javasolt)
 {
-    QFileDialog d(szulo, cim, QString(), szuro);
+    const QFileInfo javasoltInfo(javasolt);
+    const bool mappa = !javasolt.isEmpty() && javasoltInfo.isDir();
+    QFileDialog d(szulo, cim,
+                  javasolt.isEmpty() ? MentesMappa()
+                                     : (mappa ? javasolt : javasoltInfo.absolutePath()),
+                  szuro);
     d.setAcceptMode(mentes ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(mentes ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     auto kiterjesztes = [](const QString& sz) {
@@ -61,16 +69,11 @@ QString platformFajlKerdes(QWidget* szulo, bool mentes, const QString& cim, cons
     QObject::connect(&d, &QFileDialog::filterSelected, &d, [&d, kiterjesztes](const QString& sz) {
         d.setDefaultSuffix(kiterjesztes(sz));
     });
-    if (!javasolt.isEmpty())
-        d.selectFile(javasolt);
+    if (!javasolt.isEmpty() && !mappa)
+        d.selectFile(javasoltInfo.fileName());
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     return d.selectedFiles().first();
-}
-
-QString tempMappa()
-{
-    return QDir(AdatMappa()).filePath(QStringLiteral("Temp"));
 }
 
 } // namespace
@@ -192,7 +195,7 @@ Tfrm_Adatbazis::Tfrm_Adatbazis(bool szerkesztheto, bool valaszthato, QWidget* sz
     tallozo->setText(QStringLiteral("..."));
     connect(tallozo, &QToolButton::clicked, this, [this] {
         const QString f = fajlKerdes(
-            false, QStringLiteral("MySQLDump.exe program helye"),
+            false, eszkozFelirat,
             QStringLiteral("mysqldump (mysqldump mariadb-dump mysqldump.exe mariadb-dump.exe)"),
             eMysqlDump->text());
         if (!f.isEmpty())
@@ -207,7 +210,7 @@ Tfrm_Adatbazis::Tfrm_Adatbazis(bool szerkesztheto, bool valaszthato, QWidget* sz
     connect(futtat, &QPushButton::clicked, aTeljesMentes, &QAction::trigger);
     auto* panelLay = new QVBoxLayout(pnlTeljes);
     panelLay->addLayout(panelFej);
-    panelLay->addWidget(new QLabel(QStringLiteral("MySQLDump.exe program helye"), pnlTeljes));
+    panelLay->addWidget(new QLabel(eszkozFelirat, pnlTeljes));
     panelLay->addLayout(utSor);
     panelLay->addWidget(futtat, 0, Qt::AlignLeft);
     pnlTeljes->setVisible(false);
@@ -377,26 +380,21 @@ void Tfrm_Adatbazis::mentes()
     if (sor < 0)
         return;
     const KapcsolatAdat adat = m_model->sor(sor).adat;
-    QString javasolt = MentesJavasoltNev(adat.adatbazis) + QStringLiteral(".sql");
-    if (!DokumentumMappa().isEmpty())
-        javasolt = QDir(DokumentumMappa()).filePath(javasolt);
-    const QString fajl = fajlKerdes(true, QStringLiteral("Biztonsági mentés készítés"),
-                                    sqlSzuro + QStringLiteral(";;") + zipSzuro, javasolt);
+    const QString fajl =
+        fajlKerdes(true, QStringLiteral("Biztonsági mentés készítés"),
+                   sqlSzuro + QStringLiteral(";;") + zipSzuro, MentesJavasoltUt(adat.adatbazis));
     if (fajl.isEmpty())
         return;
+    MentesMappaMegjegyez(fajl);
     try {
-        BiztonsagiMentes(adat, fajl, tempMappa(), [this](int k, int o) { haladasMutat(k, o); });
-    } catch (const DbHiba& h) {
-        haladasVege();
-        HibaUzenet(QStringLiteral("Hiba: ") + Forditas(h.uzenet()), this);
-        return;
+        BiztonsagiMentes(adat, fajl, [this](int k, int o) { haladasMutat(k, o); });
     } catch (const ArchivHiba& h) {
         haladasVege();
         HibaUzenet(QStringLiteral("Hiba az archiválás közben\r\n") + h.uzenet(), this);
         return;
-    } catch (const std::exception& h) {
+    } catch (const Hiba& h) {
         haladasVege();
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromStdString(h.what()), this);
+        HibaUzenet(QStringLiteral("Hiba: ") + Forditas(h.uzenet()), this);
         return;
     }
     haladasVege();
@@ -411,36 +409,41 @@ void Tfrm_Adatbazis::visszaallitas()
         return;
     const KapcsolatAdat adat = m_model->sor(sor).adat;
     const QString fajl = fajlKerdes(false, QStringLiteral("Adatbázis visszaállítás"),
-                                    sqlSzuro + QStringLiteral(";;") + zipSzuro, QString());
+                                    sqlSzuro + QStringLiteral(";;") + zipSzuro, MentesMappa());
     if (fajl.isEmpty())
         return;
-    // The whole file is read and checked before the question: a damaged
-    // backup is refused without touching anything.
-    SqlSzkript szkript;
-    try {
-        szkript = VisszaallitasElokeszit(fajl, tempMappa());
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-        return;
-    }
-    if (!Megerosites(
+    MentesMappaMegjegyez(fajl);
+    // The routine reads and checks the whole file before it asks anything:
+    // a damaged backup is refused without touching the database.
+    bool futott = false;
+    VisszaallitasKerdesek kerdesek;
+    kerdesek.ellenorizhetetlen = [this](const QString& szoveg) {
+        return Megerosites(szoveg, QStringLiteral("Figyelmeztetés"), this);
+    };
+    kerdesek.felulir = [this, &futott](const QString& kiszolgalo, const QString& adatbazis) {
+        futott = Megerosites(
             QStringLiteral("Az adatok betöltés előtt az eredeti adatok törlésre kerülnek.\r\n") +
-                QStringLiteral("Biztosan folytatod a ") + adat.kiszolgalo + QStringLiteral(": ") +
-                adat.adatbazis + QStringLiteral(" adatbázis felülírását?"),
-            QStringLiteral("Megerősítés"), this))
-        return;
-    const QString nev = QStringLiteral("vexlof_visszaallitas");
+                QStringLiteral("Biztosan folytatod a ") + kiszolgalo + QStringLiteral(": ") +
+                adatbazis + QStringLiteral(" adatbázis felülírását?"),
+            QStringLiteral("Megerősítés"), this);
+        return futott;
+    };
+    bool kesz = false;
     try {
-        QSqlDatabase db = Kapcsolat::nyit(adat, nev);
-        SzkriptFuttat(szkript, db, [this](int k, int o) { haladasMutat(k, o); });
-    } catch (const DbHiba& h) {
-        Kapcsolat::bezar(nev);
+        kesz = Visszaallitas(adat, fajl, kerdesek, [this](int k, int o) { haladasMutat(k, o); });
+    } catch (const Hiba& h) {
         haladasVege();
         HibaUzenet(QStringLiteral("Hiba: ") + Forditas(h.uzenet()), this);
+        // A schema script stops at its failing statement with the earlier
+        // ones applied: what is shown must be read again.
+        if (futott)
+            Q_EMIT adatokValtoztak();
         return;
     }
-    Kapcsolat::bezar(nev);
     haladasVege();
+    if (!kesz)
+        return;
+    Q_EMIT adatokValtoztak();
     Uzenet(QStringLiteral("Az adatbázis visszaállítása befejeződött."), this);
 }
 
@@ -459,13 +462,11 @@ void Tfrm_Adatbazis::teljesMentes()
         return;
     }
     const KapcsolatAdat adat = m_model->sor(sor).adat;
-    QString javasolt = MentesJavasoltNev(adat.adatbazis) + QStringLiteral(".sql");
-    if (!DokumentumMappa().isEmpty())
-        javasolt = QDir(DokumentumMappa()).filePath(javasolt);
-    const QString fajl =
-        fajlKerdes(true, QStringLiteral("Biztonsági mentés készítés"), sqlSzuro, javasolt);
+    const QString fajl = fajlKerdes(true, QStringLiteral("Biztonsági mentés készítés"), sqlSzuro,
+                                    MentesJavasoltUt(adat.adatbazis));
     if (fajl.isEmpty())
         return;
+    MentesMappaMegjegyez(fajl);
 
     // The tool runs on by itself; it outlives this window and reports when
     // it ends. The application owns it so that closing the program waits
@@ -514,9 +515,12 @@ void Tfrm_Adatbazis::done(int r)
     QDialog::done(r);
 }
 
-QString AdatbazisLista(bool szerkesztheto, bool valaszthato, QWidget* szulo)
+QString AdatbazisLista(bool szerkesztheto, bool valaszthato, QWidget* szulo,
+                       const std::function<void()>& adatokValtoztak)
 {
     Tfrm_Adatbazis d(szerkesztheto, valaszthato, szulo);
+    if (adatokValtoztak)
+        QObject::connect(&d, &Tfrm_Adatbazis::adatokValtoztak, &d, adatokValtoztak);
     d.exec();
     return d.valasztott();
 }

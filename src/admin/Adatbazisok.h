@@ -62,6 +62,11 @@ public:
 
     void done(int r) override;
 
+Q_SIGNALS:
+    // A restore ran on a database: whatever shows its data must read it
+    // again.
+    void adatokValtoztak();
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
 
@@ -83,9 +88,12 @@ private:
 
 // Shows the list; returns the chosen connection string (empty unless one
 // was chosen). The entries are written back in list order when it closes.
-QString AdatbazisLista(bool szerkesztheto, bool valaszthato, QWidget* szulo = nullptr);
+// adatokValtoztak is called after every restore the window ran.
+QString AdatbazisLista(bool szerkesztheto, bool valaszthato, QWidget* szulo = nullptr,
+                       const std::function<void()>& adatokValtoztak = {});
 
 // "Régi adatok törlése": asks for the cut-off date (preset three months
 // back) and a confirmation, logs the action and runs sp_torol. The caller
-// checks the administrator right.
-void RegiAdatokTorlese(QWidget* szulo = nullptr);
+// checks the administrator right. True when data was purged: whatever shows
+// data must read it again.
+bool RegiAdatokTorlese(QWidget* szulo = nullptr);

@@ -77,45 +77,26 @@ QString AutoMentesKeszit(const KapcsolatAdat& adat, const AutoMentesBeallitas& b
             QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HH-mm-ss-zzz")) +
             QStringLiteral(".zip"));
     }
-    const QString sqlFajl = QDir(tempMappa).filePath(ZipTagNev(fajl));
-
-    // Its own connection, without automatic reconnect: a backup must not
-    // go on silently on another session.
-    const QString nev = QStringLiteral("vexlof_automentes_") +
-                        QString::number(reinterpret_cast<quintptr>(QThread::currentThread()));
-    int tablak = 0;
-    try {
-        QSqlDatabase db = Kapcsolat::nyit(adat, nev, false);
-        if (kezdet)
-            *kezdet = SqlDatumIdo(QStringLiteral("SELECT NOW();"), QDateTime(), db);
-        tablak = int(TablaNevek(db).size());
-        AdatMentes(sqlFajl, db);
-    } catch (...) {
+    // The server's clock when the data is read: lines recorded later are
+    // not in this backup.
+    if (kezdet) {
+        const QString nev = QStringLiteral("vexlof_automentes_ido_") +
+                            QString::number(reinterpret_cast<quintptr>(QThread::currentThread()));
+        try {
+            *kezdet = SqlDatumIdo(QStringLiteral("SELECT NOW();"), QDateTime(),
+                                  Kapcsolat::nyit(adat, nev, false));
+        } catch (...) {
+            Kapcsolat::bezar(nev);
+            throw;
+        }
         Kapcsolat::bezar(nev);
-        QFile::remove(sqlFajl);
-        throw;
     }
-    Kapcsolat::bezar(nev);
-    try {
-        ZipKeszit(fajl, sqlFajl, ZipTagNev(fajl));
-    } catch (...) {
-        QFile::remove(sqlFajl);
-        throw;
-    }
-    QFile::remove(sqlFajl);
+    BiztonsagiMentes(adat, fajl);
 
-    // The restore's own reading and parsing of the whole file; nothing runs.
+    // The whole file read back and checked as a restore checks it (statement
+    // count and checksum of its closing line); nothing runs.
     try {
-        const SqlSzkript sz =
-            VisszaallitasElokeszit(fajl, QDir(tempMappa).filePath(QStringLiteral("ellenoriz")));
-        int csonkit = 0;
-        for (const SqlSzkript::Utasitas& u : sz.utasitasok())
-            if (u.szoveg.startsWith(QLatin1String("TRUNCATE "), Qt::CaseInsensitive))
-                ++csonkit;
-        if (!AdatSzkript(sz) || csonkit != tablak)
-            throw DbHiba(QStringLiteral("A mentés hiányos: ") + QString::number(csonkit) +
-                         QStringLiteral(" tábla a ") + QString::number(tablak) +
-                         QStringLiteral(" helyett."));
+        MentesEllenoriz(fajl);
     } catch (const Hiba& h) {
         QFile::remove(fajl);
         throw Hiba(QStringLiteral("Az elkészült mentés ellenőrzése sikertelen: ") + h.uzenet());

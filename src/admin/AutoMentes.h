@@ -49,8 +49,8 @@ struct AutoMentesEredmeny {
 QStringList AutoMentesFajlok(const QString& mappa, const QString& adatbazis);
 
 // Writes one backup of the entry's database into the folder, checks it and
-// removes the automatic backups beyond the newest `darab`. tempMappa holds
-// the intermediate script and the check's unpacked copy. Returns the file.
+// removes the automatic backups beyond the newest `darab`. tempMappa is
+// created for the backup's own use. Returns the file.
 // Throws Hiba (DbHiba, ArchivHiba, or one with a clear message); a backup
 // that fails its check is removed, and older backups are then kept as they
 // are. `kezdet` receives the server time at which the data was read.

@@ -5,6 +5,7 @@
 
 #include "Beall.h"
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "JelszoStilus.h"
 #include "Seged.h"
 #include "SegedUI.h"
@@ -54,8 +55,13 @@ const Jelzo Jelzok[] = {
     {"vanfigyelmeztetes", "\"KÉSZPÉNZ ÁTVÉTELÉRE NEM JOGOSÍT\" felirat megjelenítés",
      &TBeallitSor::vanfigyelmeztetes},
     {"keskenyblokk", "Keskeny blokknyomtató (57mm)", &TBeallitSor::keskenyblokk},
+#ifdef Q_OS_WIN
     {"csiliviliblokk", "Grafikus nyomtatás (80mm,Windows driver szükséges)",
      &TBeallitSor::csiliviliblokk},
+#else
+    {"csiliviliblokk", "Grafikus nyomtatás (80mm, CUPS nyomtatómeghajtó szükséges)",
+     &TBeallitSor::csiliviliblokk},
+#endif
     {"vanszervizjelszo", "Szervízdíj csak jelszóval", &TBeallitSor::vanszervizjelszo},
 };
 
@@ -145,12 +151,10 @@ Tfrm_Beallit::Tfrm_Beallit(const TBeallitSor& sor, CikkValaszto valaszto, QWidge
     szoveg("edtUdvozlet2", m_sor.udvozletszoveg2);
     szoveg("edtStornojelszo", m_sor.stornojelszo);
     szoveg("edtSzervizjelszo", m_sor.szervizjelszo);
-    try {
+    HibaKezel(this, [&] {
         for (int i = 0; i < 3; ++i)
             m_cikkNevek[i]->setText(CikkNevOlvas(m_sor.*(CikkSorok[i].mezo)));
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 
     AblakBeallit(this, false, true);
 }
@@ -380,12 +384,8 @@ void Tfrm_Beallit::cikkValaszt(int sor)
     if (uj == -1)
         return;
     ertek = uj;
-    try {
-        m_cikkNevek[sor]->setText(CikkNevOlvas(uj));
-    } catch (const DbHiba& h) {
+    if (!HibaKezel(this, [&] { m_cikkNevek[sor]->setText(CikkNevOlvas(uj)); }))
         m_cikkNevek[sor]->clear();
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
 }
 
 void Tfrm_Beallit::cikkTorol(int sor)
@@ -494,19 +494,12 @@ void Tfrm_Beallit::okKattint()
     AutoMentesBeallitas mentes;
     mentes.mappa = findChild<QLineEdit*>(QStringLiteral("edtMentesMappa"))->text().trimmed();
     mentes.darab = findChild<QSpinBox*>(QStringLiteral("spnMentesDarab"))->value();
-    try {
-        mentes.ir(IniFajl());
-    } catch (const std::runtime_error& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromUtf8(h.what()), this);
+    if (!HibaKezel(this, [&] { mentes.ir(IniFajl()); }))
         return;
-    }
-    try {
-        BeallitSorMent(s);
-    } catch (const DbHiba& h) {
-        // Nothing is saved; the window stays open with the values typed.
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
+    // On an error nothing is saved; the window stays open with the values
+    // typed.
+    if (!HibaKezel(this, [&] { BeallitSorMent(s); }))
         return;
-    }
     s.van = true;
     m_sor = s;
     Beall.TeljesKep = findChild<QCheckBox*>(QStringLiteral("chkTeljesKep"))->isChecked();
@@ -520,12 +513,8 @@ void Tfrm_Beallit::okKattint()
 void Beallitasok(QWidget* szulo, CikkValaszto cikkValaszto)
 {
     TBeallitSor sor;
-    try {
-        sor = BeallitSorOlvas();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
+    if (!HibaKezel(szulo, [&] { sor = BeallitSorOlvas(); }))
         return;
-    }
     Tfrm_Beallit d(sor, std::move(cikkValaszto), szulo);
     d.exec();
 }

@@ -4,8 +4,10 @@
 #include "DbHiba.h"
 #include "FelhasznaloAdat.h"
 #include "FelhasznaloSzerkeszt.h"
+#include "HibaKezeles.h"
 #include "Idoszak.h"
 #include "JelzoDelegate.h"
+#include "Jogok.h"
 #include "KozosDB.h"
 #include "Seged.h"
 #include "SegedUI.h"
@@ -26,6 +28,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -34,21 +38,31 @@ struct Oszlop {
     const char* cim;
 };
 
-const Oszlop Oszlopok[] = {
-    {"felhasznalo", "kód"},          {"felhasznalo_nev", "név"},
-    {"rendszergazda", "teljes jog"}, {"torzsszerkeszt", "törzsszerkeszt"},
-    {"napzar", "nap lezárás"},       {"nyomtathat", "nyomtathat"},
-    {"bevetelezes", "bevételezés"},  {"kasszanez", "kassza?"},
-};
-constexpr int OszlopDb = 8;
+// The code, the name, then the rights the list shows, in the editor's order.
+const QList<Oszlop>& oszlopok()
+{
+    static const QList<Oszlop> o = [] {
+        QList<Oszlop> l{{"felhasznalo", "kód"}, {"felhasznalo_nev", "név"}};
+        for (const JogLeiras& j : Jogok)
+            if (j.listaFelirat)
+                l.append({j.oszlop, j.listaFelirat});
+        return l;
+    }();
+    return o;
+}
+
+int oszlopDb()
+{
+    return int(oszlopok().size());
+}
 
 QString listaSql(int rendezo)
 {
     QString s = QStringLiteral("SELECT");
-    for (int i = 0; i < OszlopDb; ++i)
-        s += (i ? QStringLiteral(", ") : QStringLiteral(" ")) + QLatin1String(Oszlopok[i].mezo);
+    for (int i = 0; i < oszlopDb(); ++i)
+        s += (i ? QStringLiteral(", ") : QStringLiteral(" ")) + QLatin1String(oszlopok()[i].mezo);
     return s + QStringLiteral(" FROM felhasznalo ORDER BY ") +
-           QLatin1String(Oszlopok[rendezo].mezo) + QStringLiteral(", felhasznalo;");
+           QLatin1String(oszlopok()[rendezo].mezo) + QStringLiteral(", felhasznalo;");
 }
 
 } // namespace
@@ -58,27 +72,27 @@ class FelhasznaloRacs : public QTableView
 public:
     using QTableView::QTableView;
 
-    // The width of a flag column: 77 pixels, or the widest title.
+    // The width of a flag column: 77 pixels, or what the widest title needs
+    // (with the sort mark, and at one font step larger).
     int jelzoSzeles() const
     {
-        const QFontMetrics fm(horizontalHeader()->font());
         int w = 77;
-        for (int i = 2; i < OszlopDb; ++i)
-            w = qMax(w, fm.horizontalAdvance(QString::fromUtf8(Oszlopok[i].cim)) + 16);
+        for (int i = 2; i < oszlopDb(); ++i)
+            w = qMax(w, CimSzelesseg(horizontalHeader(), i));
         return w;
     }
 
     void oszlopSzelessegek()
     {
         const int jelzo = jelzoSzeles();
-        for (int i = 2; i < OszlopDb; ++i)
+        for (int i = 2; i < oszlopDb(); ++i)
             setColumnWidth(i, jelzo);
         // The two text columns share what the six flag columns (and the
         // frame and scroll bar) leave: 40 % and 60 %.
-        const int marad = qMax(0, width() - 6 * jelzo - 40);
+        const int marad = qMax(0, width() - (oszlopDb() - 2) * jelzo - 40);
         // A narrow window scrolls rather than hiding the names.
-        setColumnWidth(0, qMax(80, marad * 40 / 100));
-        setColumnWidth(1, qMax(120, marad * 60 / 100));
+        setColumnWidth(0, std::max({80, marad * 40 / 100, CimSzelesseg(horizontalHeader(), 0)}));
+        setColumnWidth(1, std::max({120, marad * 60 / 100, CimSzelesseg(horizontalHeader(), 1)}));
     }
 
 protected:
@@ -183,8 +197,8 @@ void Tfrm_Felhasznalo::frissit(const QString& kod)
     m_modell->setQuery(std::move(q));
     while (m_modell->canFetchMore())
         m_modell->fetchMore();
-    for (int i = 0; i < OszlopDb; ++i)
-        m_modell->setHeaderData(i, Qt::Horizontal, QString::fromUtf8(Oszlopok[i].cim));
+    for (int i = 0; i < oszlopDb(); ++i)
+        m_modell->setHeaderData(i, Qt::Horizontal, QString::fromUtf8(oszlopok()[i].cim));
     static_cast<FelhasznaloRacs*>(m_grid)->oszlopSzelessegek();
     OszlopKiemel(m_grid, m_rendezo);
 
@@ -223,13 +237,11 @@ QString Tfrm_Felhasznalo::aktualisKod() const
 
 void Tfrm_Felhasznalo::uj()
 {
-    try {
+    HibaKezel(this, [&] {
         Tfrm_FelhasznaloSzerkeszt d(FelhasznaloUj(), QString(), this);
         if (d.exec() == QDialog::Accepted)
             frissit(d.adat().felhasznalo);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 void Tfrm_Felhasznalo::szerkeszt()
@@ -237,7 +249,7 @@ void Tfrm_Felhasznalo::szerkeszt()
     if (!m_grid->currentIndex().isValid())
         return;
     const QString kod = aktualisKod();
-    try {
+    HibaKezel(this, [&] {
         bool van = false;
         const TFelhasznaloAdat adat = FelhasznaloOlvas(kod, &van);
         if (!van) {
@@ -248,9 +260,7 @@ void Tfrm_Felhasznalo::szerkeszt()
         Tfrm_FelhasznaloSzerkeszt d(adat, kod, this);
         if (d.exec() == QDialog::Accepted)
             frissit(d.adat().felhasznalo);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 void Tfrm_Felhasznalo::torol()
@@ -260,22 +270,18 @@ void Tfrm_Felhasznalo::torol()
     if (!Megerosites(QStringLiteral("Valóban töröljem a sort?"), QStringLiteral("Megerősítés"),
                      this))
         return;
-    try {
+    HibaKezel(this, [&] {
         FelhasznaloTorol(aktualisKod());
         frissit();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+    });
 }
 
 void Felhasznalok(QWidget* szulo)
 {
-    try {
+    HibaKezel(szulo, [&] {
         Tfrm_Felhasznalo w(szulo);
         w.exec();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
-    }
+    });
 }
 
 void BelepesiNaplo(QWidget* szulo)
@@ -284,10 +290,8 @@ void BelepesiNaplo(QWidget* szulo)
     QDate tol = EgyHonappalKorabban(ig);
     if (!IdoszakKer(tol, ig, QString(), szulo))
         return;
-    try {
+    HibaKezel(szulo, [&] {
         const QStringList sorok = BelepesiNaploLista(tol, ig);
-        SzovegNyomtat(1, sorok, false, szulo);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
-    }
+        SzovegNyomtatMutat(1, sorok, false, szulo);
+    });
 }

@@ -1,5 +1,7 @@
 #include "FelhasznaloAdat.h"
 
+#include "Azonositas.h"
+#include "Jogok.h"
 #include "KozosDB.h"
 #include "Seged.h"
 
@@ -37,26 +39,17 @@ TFelhasznaloAdat FelhasznaloOlvas(const QString& kod, bool* talalt)
     if (!van)
         return a;
     const QSqlRecord r = q.record();
-    auto f = [&](const char* m) { return IgenE(r.value(QLatin1String(m))); };
     a.felhasznalo = Szoveg(r.value(QStringLiteral("felhasznalo")));
     a.felhasznalo_nev = Szoveg(r.value(QStringLiteral("felhasznalo_nev")));
-    a.jelszoNull = r.value(QStringLiteral("jelszo")).isNull();
-    a.jelszo = Szoveg(r.value(QStringLiteral("jelszo")));
-    a.rendszergazda = f("rendszergazda");
-    a.torzsszerkeszt = f("torzsszerkeszt");
-    a.napzar = f("napzar");
-    a.nyomtathat = f("nyomtathat");
-    a.bevetelezes = f("bevetelezes");
-    a.selejtezes = f("selejtezes");
-    a.kiadas = f("kiadas");
-    a.kasszanez = f("kasszanez");
-    a.kedvezmenytadhat = f("kedvezmenytadhat");
+    a.jelszoNull = r.value(QStringLiteral("jelszo")).isNull() ||
+                   Szoveg(r.value(QStringLiteral("jelszo"))).isEmpty();
+    JogokOlvas(a, r);
     return a;
 }
 
 QString FelhasznaloEllenoriz(const TFelhasznaloAdat& adat, const QString& jelszoIsmet)
 {
-    if (adat.jelszo.isEmpty())
+    if (adat.jelszo.isEmpty() && adat.jelszoNull)
         return QStringLiteral("Hiányos adat megadás");
     if (adat.jelszo != jelszoIsmet)
         return QStringLiteral("Hibás jelszó megadás");
@@ -65,40 +58,30 @@ QString FelhasznaloEllenoriz(const TFelhasznaloAdat& adat, const QString& jelszo
 
 void FelhasznaloMent(const TFelhasznaloAdat& a, const QString& eredetiKod)
 {
-    const QString ertekek[] = {
-        szovegVagyNull(a.felhasznalo),
-        szovegVagyNull(a.felhasznalo_nev),
-        szovegVagyNull(a.jelszo),
-        flag(a.rendszergazda),
-        flag(a.torzsszerkeszt),
-        flag(a.napzar),
-        flag(a.nyomtathat),
-        flag(a.bevetelezes),
-        flag(a.selejtezes),
-        flag(a.kiadas),
-        flag(a.kasszanez),
-        flag(a.kedvezmenytadhat),
-    };
-    static const char* const oszlopok[] = {
-        "felhasznalo",    "felhasznalo_nev", "jelszo",     "rendszergazda",
-        "torzsszerkeszt", "napzar",          "nyomtathat", "bevetelezes",
-        "selejtezes",     "kiadas",          "kasszanez",  "kedvezmenytadhat",
-    };
+    // The columns and their values in the editor's order; a new password is
+    // stored as its salted hash.
+    QStringList oszlopok = {QStringLiteral("felhasznalo"), QStringLiteral("felhasznalo_nev"),
+                            QStringLiteral("jelszo")};
+    QStringList ertekek = {szovegVagyNull(a.felhasznalo), szovegVagyNull(a.felhasznalo_nev),
+                           a.jelszo.isEmpty() ? QStringLiteral("NULL")
+                                              : SqlIdez(JelszoHash(a.jelszo))};
+    for (const JogLeiras& j : Jogok) {
+        oszlopok << QLatin1String(j.oszlop);
+        ertekek << flag(a.*(j.mezo));
+    }
     QString sql;
     if (eredetiKod.isEmpty()) {
-        QString o, e;
-        for (int i = 0; i < 12; ++i) {
-            o += (i ? QStringLiteral(",") : QString()) + QLatin1String(oszlopok[i]);
-            e += (i ? QStringLiteral(",") : QString()) + ertekek[i];
-        }
-        sql = QStringLiteral("INSERT INTO felhasznalo (") + o + QStringLiteral(") VALUES (") + e +
-              QStringLiteral(");");
+        sql = QStringLiteral("INSERT INTO felhasznalo (") + oszlopok.join(QLatin1Char(',')) +
+              QStringLiteral(") VALUES (") + ertekek.join(QLatin1Char(',')) + QStringLiteral(");");
     } else {
-        QString s;
-        for (int i = 0; i < 12; ++i)
-            s += (i ? QStringLiteral(",") : QString()) + QLatin1String(oszlopok[i]) +
-                 QLatin1Char('=') + ertekek[i];
-        sql = QStringLiteral("UPDATE felhasznalo SET ") + s +
+        QStringList s;
+        for (int i = 0; i < oszlopok.size(); ++i) {
+            // No new password: the stored one stays.
+            if (i == 2 && a.jelszo.isEmpty())
+                continue;
+            s << oszlopok.at(i) + QLatin1Char('=') + ertekek.at(i);
+        }
+        sql = QStringLiteral("UPDATE felhasznalo SET ") + s.join(QLatin1Char(',')) +
               QStringLiteral(" WHERE felhasznalo=") + SqlIdez(eredetiKod) + QLatin1Char(';');
     }
     SqlFuttat(sql);

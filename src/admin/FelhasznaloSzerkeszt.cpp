@@ -1,8 +1,10 @@
 #include "FelhasznaloSzerkeszt.h"
 
+#include "Azonositas.h"
 #include "Beall.h"
 #include "DbHiba.h"
 #include "JelszoStilus.h"
+#include "Jogok.h"
 #include "SegedUI.h"
 #include "Uzenetek.h"
 
@@ -17,24 +19,12 @@
 namespace
 {
 
-struct Jogmezo {
-    const char* felirat;
-    const char* nev;
-    bool TFelhasznaloAdat::*mezo;
-};
-
-// In the editor's order.
-const Jogmezo Jogok[9] = {
-    {"Rendszergazda", "chkRendszergazda", &TFelhasznaloAdat::rendszergazda},
-    {"Törzsadattárakat szerkesztheti", "chkTorzsszerkeszt", &TFelhasznaloAdat::torzsszerkeszt},
-    {"Napot lezárhat", "chkNapzar", &TFelhasznaloAdat::napzar},
-    {"Listákat nyomtathat", "chkNyomtathat", &TFelhasznaloAdat::nyomtathat},
-    {"Bevételezés", "chkBevetelezes", &TFelhasznaloAdat::bevetelezes},
-    {"Selejtezés", "chkSelejtezes", &TFelhasznaloAdat::selejtezes},
-    {"Áru kiadás", "chkKiadas", &TFelhasznaloAdat::kiadas},
-    {"Kasszát nézhezi?", "chkKasszanez", &TFelhasznaloAdat::kasszanez},
-    {"Kedvezményt adhat", "chkKedvezmenytadhat", &TFelhasznaloAdat::kedvezmenytadhat},
-};
+// The check box of a right: "chk" and the column, capitalised.
+QString dobozNev(const JogLeiras& j)
+{
+    const QString o = QLatin1String(j.oszlop);
+    return QStringLiteral("chk") + o.left(1).toUpper() + o.mid(1);
+}
 
 QLineEdit* mezo(QWidget* szulo, const char* nev, int hossz, bool jelszo)
 {
@@ -62,8 +52,8 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(const TFelhasznaloAdat& ada
     nagy.setBold(true);
     m_edtKod->setFont(nagy);
     m_edtNev = mezo(this, "edtFelhasznaloNev", 20, false);
-    m_edtJelszo = mezo(this, "edtJelszo", 10, true);
-    m_edtJelszo2 = mezo(this, "edtJelszo2", 10, true);
+    m_edtJelszo = mezo(this, "edtJelszo", JelszoHossz, true);
+    m_edtJelszo2 = mezo(this, "edtJelszo2", JelszoHossz, true);
     // Masked with "*"; the style is created after the edits so it outlives them.
     auto* csillag = new JelszoStilus(QLatin1Char('*'), this);
     m_edtJelszo->setStyle(csillag);
@@ -71,8 +61,14 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(const TFelhasznaloAdat& ada
 
     m_edtKod->setText(adat.felhasznalo);
     m_edtNev->setText(adat.felhasznalo_nev);
+    // Only a hash is stored: the edits start empty, and left empty they
+    // keep the stored password.
     m_edtJelszo->setText(adat.jelszo);
     m_edtJelszo2->setText(adat.jelszo);
+    if (!adat.jelszoNull) {
+        m_edtJelszo->setPlaceholderText(QStringLiteral("változatlan"));
+        m_edtJelszo2->setPlaceholderText(QStringLiteral("változatlan"));
+    }
 
     auto* racs = new QGridLayout;
     int sor = 0;
@@ -88,9 +84,9 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(const TFelhasznaloAdat& ada
 
     auto* jogok = new QVBoxLayout;
     jogok->setSpacing(2);
-    for (int i = 0; i < 9; ++i) {
+    for (std::size_t i = 0; i < Jogok.size(); ++i) {
         m_jogok[i] = new QCheckBox(QString::fromUtf8(Jogok[i].felirat), this);
-        m_jogok[i]->setObjectName(QLatin1String(Jogok[i].nev));
+        m_jogok[i]->setObjectName(dobozNev(Jogok[i]));
         m_jogok[i]->setChecked(adat.*(Jogok[i].mezo));
         jogok->addWidget(m_jogok[i]);
     }
@@ -133,8 +129,7 @@ void Tfrm_FelhasznaloSzerkeszt::okKattint()
     a.felhasznalo = m_edtKod->text();
     a.felhasznalo_nev = m_edtNev->text();
     a.jelszo = m_edtJelszo->text();
-    a.jelszoNull = a.jelszo.isEmpty();
-    for (int i = 0; i < 9; ++i)
+    for (std::size_t i = 0; i < Jogok.size(); ++i)
         a.*(Jogok[i].mezo) = m_jogok[i]->isChecked();
 
     const QString hiba = FelhasznaloEllenoriz(a, m_edtJelszo2->text());
@@ -150,6 +145,9 @@ void Tfrm_FelhasznaloSzerkeszt::okKattint()
         HibaUzenet(QStringLiteral("Hiányos adat megadás") + QLatin1Char('\n') + h.uzenet(), this);
         return;
     }
+    if (!a.jelszo.isEmpty())
+        a.jelszoNull = false;
+    a.jelszo.clear();
     m_adat = a;
     accept();
 }

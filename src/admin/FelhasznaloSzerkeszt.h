@@ -28,9 +28,7 @@ public:
     QLineEdit* edtNev() const { return m_edtNev; }
     QLineEdit* edtJelszo() const { return m_edtJelszo; }
     QLineEdit* edtJelszo2() const { return m_edtJelszo2; }
-    // The nine right boxes in the editor's order: rendszergazda,
-    // torzsszerkeszt, napzar, nyomtathat, bevetelezes, selejtezes, kiadas,
-    // kasszanez, kedvezmenytadhat.
+    // The nine right boxes in the order of the table Jogok (Jogok.h).
     QCheckBox* jogDoboz(int i) const { return m_jogok[i]; }
     QPushButton* btnOK() const { return m_btnOK; }
     QPushButton* btnMegsem() const { return m_btnMegsem; }

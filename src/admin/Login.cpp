@@ -2,6 +2,7 @@
 
 #include "Azonositas.h"
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "InpStr.h"
 #include "JelszoStilus.h"
 #include "Mappak.h"
@@ -108,6 +109,8 @@ Tfrm_Login::Tfrm_Login(QWidget* szulo) : QDialog(szulo)
     connect(m_btnUjJelszo, &QPushButton::clicked, this, &Tfrm_Login::ujJelszoKattint);
 
     AblakBeallit(this, false, true);
+    // Enter in the code moves on to the password; Enter there logs in.
+    EnterGomb(m_edtJelszo, m_btnOK);
     m_edtFelhasznalo->setFocus();
 }
 
@@ -127,57 +130,72 @@ void Tfrm_Login::showEvent(QShowEvent* e)
 void Tfrm_Login::okKattint()
 {
     const QString kod = m_edtFelhasznalo->text();
-    try {
-        const std::optional<TJog> j = Azonosit(kod, m_edtJelszo->text());
+    HibaKezel(this, [&] {
+        bool csereKell = false;
+        const std::optional<TJog> j = Azonosit(kod, m_edtJelszo->text(), &csereKell);
         if (!j)
             HibaUzenet(QStringLiteral("Érvénytelen felhasználó, vagy jelszó"), this);
         // Every attempt is logged; a failing insert stops the login.
         BelepesNaploz(kod, j.has_value());
         if (!j)
             return;
+        // The documented password of a new database is replaced at the
+        // first login; without a new one the login does not complete.
+        if (csereKell) {
+            Uzenet(QStringLiteral("A jelszó még a kezdeti, mindenki által ismert jelszó. "
+                                  "Belépés előtt adjon meg egy új jelszót."),
+                   this);
+            if (!ujJelszoBeker(kod))
+                return;
+        }
         m_jog = *j;
         accept();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
+    });
+}
+
+bool Tfrm_Login::ujJelszoBeker(const QString& kod)
+{
+    QString uj;
+    if (!InpJelszo(QStringLiteral("Jelszó megadása"), QStringLiteral("Add meg az új jelszót"), true,
+                   -1, true, uj, this))
+        return false;
+    QString ismet;
+    if (!InpJelszo(QStringLiteral("Megerősítés"), QStringLiteral("Add újra az új jelszót"), true,
+                   -1, true, ismet, this))
+        return false;
+    if (uj != ismet) {
+        HibaUzenet(QStringLiteral("A megadott jelszavak nem egyezőek"), this);
+        return false;
     }
+    // An empty password would be refused by the user editor; the known
+    // initial one is no protection.
+    if (uj.isEmpty()) {
+        HibaUzenet(QStringLiteral("Hiányos adat megadás"), this);
+        return false;
+    }
+    if (uj.size() > JelszoHossz) {
+        HibaUzenet(QStringLiteral("A jelszó legfeljebb %1 karakter lehet.").arg(JelszoHossz), this);
+        return false;
+    }
+    if (uj == AlapJelszo) {
+        HibaUzenet(QStringLiteral("Az új jelszó nem lehet a kezdeti jelszó."), this);
+        return false;
+    }
+    JelszoCsere(kod, uj);
+    Uzenet(QStringLiteral("Jelszó változtatás kész."), this);
+    return true;
 }
 
 void Tfrm_Login::ujJelszoKattint()
 {
     const QString kod = m_edtFelhasznalo->text();
-    try {
+    HibaKezel(this, [&] {
         if (!Azonosit(kod, m_edtJelszo->text())) {
             HibaUzenet(QStringLiteral("Érvénytelen felhasználó, vagy jelszó"), this);
             return;
         }
-        QString uj;
-        if (!InpJelszo(QStringLiteral("Jelszó megadása"), QStringLiteral("Add meg az új jelszót"),
-                       true, -1, true, uj, this))
-            return;
-        QString ismet;
-        if (!InpJelszo(QStringLiteral("Megerősítés"), QStringLiteral("Add újra az új jelszót"),
-                       true, -1, true, ismet, this))
-            return;
-        if (uj != ismet) {
-            HibaUzenet(QStringLiteral("A megadott jelszavak nem egyezőek"), this);
-            return;
-        }
-        // An empty password would be refused by the user editor, and a
-        // longer one than the column holds could never be typed back.
-        if (uj.isEmpty()) {
-            HibaUzenet(QStringLiteral("Hiányos adat megadás"), this);
-            return;
-        }
-        if (uj.size() > JelszoHossz) {
-            HibaUzenet(QStringLiteral("A jelszó legfeljebb %1 karakter lehet.").arg(JelszoHossz),
-                       this);
-            return;
-        }
-        JelszoCsere(kod, uj);
-        Uzenet(QStringLiteral("Jelszó változtatás kész."), this);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
-    }
+        ujJelszoBeker(kod);
+    });
 }
 
 bool Belepes(TJog& jog, QWidget* szulo)

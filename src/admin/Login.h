@@ -34,6 +34,9 @@ protected:
 private:
     void okKattint();
     void ujJelszoKattint();
+    // Asks for a new password twice and stores it; false when cancelled or
+    // refused (the reason has been shown).
+    bool ujJelszoBeker(const QString& kod);
 
     QLineEdit* m_edtFelhasznalo = nullptr;
     QLineEdit* m_edtJelszo = nullptr;

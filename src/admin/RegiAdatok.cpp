@@ -3,6 +3,7 @@
 #include "Adatbazisok.h"
 #include "Datumbe.h"
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "KozosDB.h"
 #include "Seged.h"
 #include "Uzenetek.h"
@@ -34,25 +35,21 @@ void RegiAdatokTorol(const QDate& datum)
     SqlFuttat(RegiAdatokUtasitas(datum));
 }
 
-void RegiAdatokTorlese(QWidget* szulo)
+bool RegiAdatokTorlese(QWidget* szulo)
 {
     QDate datum = RegiAdatokAlapDatum();
     if (!DatumKer(datum, QString(), szulo))
-        return;
+        return false;
     // "Old" data ends before today at the latest: a mistyped later year
     // would purge the whole history.
     if (datum > QDate::currentDate()) {
         HibaUzenet(QStringLiteral("A dátum nem lehet későbbi a mai napnál."), szulo);
-        return;
+        return false;
     }
     if (!Megerosites(
             QStringLiteral(
                 "Valóban töröljem a régi adatokat?\r\nA művelet végleges törlést eredményez!"),
             QStringLiteral("Megerősítés"), szulo))
-        return;
-    try {
-        RegiAdatokTorol(datum);
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), szulo);
-    }
+        return false;
+    return HibaKezel(szulo, [&] { RegiAdatokTorol(datum); });
 }

@@ -32,12 +32,12 @@ QStringList TeljesMentes::argumentumok(const KapcsolatAdat& adat, const QString&
                                        const QString& celFajl)
 {
     // The option file must come first: the client reads it only there.
-    return {QStringLiteral("--defaults-extra-file=") + opcioFajl,
-            QStringLiteral("-c"),
-            QStringLiteral("-C"),
-            QStringLiteral("--force"),
-            QStringLiteral("--databases"),
-            adat.adatbazis,
+    return {QStringLiteral("--defaults-extra-file=") + opcioFajl, QStringLiteral("-c"),
+            QStringLiteral("-C"), QStringLiteral("--force"),
+            // One moment of the database, with the stored procedures that
+            // carry the sales and stock logic.
+            QStringLiteral("--single-transaction"), QStringLiteral("--routines"),
+            QStringLiteral("--databases"), adat.adatbazis,
             QStringLiteral("--port=") + QString::number(adat.port),
             QStringLiteral("--host=") + adat.kiszolgalo,
             QStringLiteral("--user=") + adat.felhasznalo,

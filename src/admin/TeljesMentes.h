@@ -26,7 +26,8 @@ public:
     // when there is none.
     static QString alapEszkoz();
     // The tool's arguments after the option file:
-    // -c -C --force --databases db --port= --host= --user= --result-file=
+    // -c -C --force --single-transaction --routines --databases db --port=
+    // --host= --user= --result-file=
     static QStringList argumentumok(const KapcsolatAdat& adat, const QString& opcioFajl,
                                     const QString& celFajl);
     // The option file's text: the password in the [client] group, quoted and

@@ -1,6 +1,7 @@
 #include "AkcioTar.h"
 
 #include "DbHiba.h"
+#include "HibaKezeles.h"
 #include "Uzenetek.h"
 
 #include <QAction>
@@ -82,14 +83,14 @@ constexpr AkcioLeiras g_leirasok[] = {
     {Parancs::Sugo, "aSugo", "Súgó", nullptr, K(Qt::Key_F1), false, false, 0, 0, BN},
     {Parancs::Doksi, "aDoksi", "Program dokumentáció", nullptr, 0, false, false, 0, 0, BN},
     {Parancs::SugoUjdonsag, "aSugoUjdonsag", "Újdonságok az Interneten", nullptr, 0, false, false, 0, 0, BN},
-    {Parancs::SugoLevel, "aSugoLevel", "Levélküldés Vardelnek", nullptr, 0, false, false, 0, 0, BN},
-    {Parancs::SugoHonlap, "aSugoHonlap", "Vardel honlapja", nullptr, 0, false, false, 0, 0, BN},
+    {Parancs::SugoLevel, "aSugoLevel", "Levélküldés Vardelnek", nullptr, 0, false, false, 0, 0, Beallitasfugges::Email},
+    {Parancs::SugoHonlap, "aSugoHonlap", "Vardel honlapja", nullptr, 0, false, false, 0, 0, Beallitasfugges::Honlap},
     {Parancs::SugoFontos, "aSugoFontos", "Fontos információk", nullptr, K(Qt::Key_F1, Qt::ControlModifier), false, false, 0, 0, BN},
     {Parancs::SugoNevjegy, "aSugoNevjegy", "Névjegy", nullptr, K(Qt::Key_F1, Qt::AltModifier), false, false, 0, 0, BN},
 
     {Parancs::NyomKlt, "aNyomKlt", "Pillanatnyi készletek (blokk)", nullptr, 0, false, false, NY, NY, BN},
     {Parancs::Minkeszlet, "aMinkeszlet", "Minimumkészlet alatti készletek", nullptr, 0, false, false, NY, NY, BN},
-    {Parancs::EgyAsztal, "aEgyAsztal", "Fordrászok forgalma", nullptr, 0, false, false, NY, NY, BN},
+    {Parancs::EgyAsztal, "aEgyAsztal", "Fodrászok forgalma", nullptr, 0, false, false, NY, NY, BN},
     {Parancs::ForgAsztal, "aForgAsztal", "Forgalom fodrászonként (részletes)", nullptr, 0, false, false, NY, NY, BN},
     {Parancs::ForgKatMost, "aForgKatMost", "Pillanatnyi forgalom kategóriánként", nullptr, 0, false, false, NY, NY, BN},
     {Parancs::NyomForgMost2, "aNyomForgMost2", "Pillanatnyi forgalom kategóriánként (részletes)", nullptr, 0, false, false, NY, NY, BN},
@@ -196,26 +197,7 @@ void AkcioTar::muszakOr(std::function<bool()> lezarva, std::function<void()> lez
 
 unsigned AkcioTar::jogBitek(const TJog& j)
 {
-    unsigned b = 0;
-    if (j.torzsszerkeszt)
-        b |= JogTorzsszerkeszt;
-    if (j.rendszergazda)
-        b |= JogRendszergazda;
-    if (j.napzar)
-        b |= JogNapzar;
-    if (j.nyomtathat)
-        b |= JogNyomtathat;
-    if (j.bevetelezes)
-        b |= JogBevetelezes;
-    if (j.selejtezes)
-        b |= JogSelejtezes;
-    if (j.kiadas)
-        b |= JogKiadas;
-    if (j.kasszanez)
-        b |= JogKasszanez;
-    if (j.kedvezmenytadhat)
-        b |= JogKedvezmeny;
-    return b;
+    return JogBitek(j);
 }
 
 bool AkcioTar::latszik(const AkcioLeiras& l, const AkcioAllapot& a)
@@ -233,6 +215,10 @@ bool AkcioTar::latszik(const AkcioLeiras& l, const AkcioAllapot& a)
         return a.bonusz;
     case Beallitasfugges::Adossag:
         return a.adossag;
+    case Beallitasfugges::Honlap:
+        return a.honlap;
+    case Beallitasfugges::Email:
+        return a.email;
     }
     return true;
 }
@@ -279,9 +265,10 @@ void AkcioTar::futtat(Parancs p)
         HibaUzenet(QStringLiteral("Nincs jogosultság a művelethez."), ablak);
         return;
     }
-    // The window's boundary: a database error of any command ends in the
+    // The window's boundary: any error of a command (the database, a file
+    // that cannot be written, a value that does not convert) ends in the
     // error box.
-    try {
+    HibaKezel(ablak, [&] {
         if (l.muszakOr && m_lezarva && m_lezarva()) {
             HibaUzenet(QStringLiteral("Műszak már le lett zárva"), ablak);
             if (m_lezartTalalt)
@@ -289,10 +276,5 @@ void AkcioTar::futtat(Parancs p)
             return;
         }
         fv();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), ablak);
-    } catch (const std::exception& h) {
-        // A file that cannot be written, a value that does not convert.
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromUtf8(h.what()), ablak);
-    }
+    });
 }

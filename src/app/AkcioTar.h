@@ -38,6 +38,8 @@ struct AkcioAllapot {
     bool bonusz = false;        // bonuszcikkazon > 0 at start-up
     bool adossag = false;       // vanadossag at start-up
     bool muszakNyitott = false; // the current shift is open
+    bool honlap = false;        // the maker's web site is known
+    bool email = false;         // the maker's mail address is known
 };
 
 class AkcioTar : public QObject

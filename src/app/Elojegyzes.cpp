@@ -3,6 +3,7 @@
 #include "KozosDB.h"
 #include "Seged.h"
 #include "SegedUI.h"
+#include "Tranzakcio.h"
 #include "Uzenetek.h"
 
 #include <QComboBox>
@@ -40,14 +41,19 @@ QString EloUjSql(int asztal, const QDate& nap, int ora, int felorak, const QStri
 }
 
 int EloMent(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg,
-            const QString& nev)
+            const QString& nev, QSqlDatabase db)
 {
-    // The new rows are found as the largest key; a call that stored nothing
-    // must not report someone else's booking as the new one.
-    const int elotte = KovetkezoAzon(QStringLiteral("elojegyzes")) - 1;
-    SqlFuttat(EloUjSql(asztal, nap, ora, felorak, szoveg, nev));
-    const int utana = KovetkezoAzon(QStringLiteral("elojegyzes")) - 1;
-    return utana > elotte ? utana : -1;
+    // The procedure answers with the key of the booking's last row; the
+    // largest key could be another workstation's booking of the same moment.
+    int kulcs = -1;
+    TranzakcioIsmetel(
+        [&] {
+            QSqlQuery q = SqlNyit(EloUjSql(asztal, nap, ora, felorak, szoveg, nev), db);
+            kulcs = q.next() && !q.value(0).isNull() && q.value(0).toInt() > 0 ? q.value(0).toInt()
+                                                                               : -1;
+        },
+        5, db);
+    return kulcs;
 }
 
 Tfrm_Elojegyzes::Tfrm_Elojegyzes(QWidget* szulo) : QDialog(szulo)

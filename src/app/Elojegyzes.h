@@ -4,6 +4,8 @@
 // name and the length in half-hour steps; OK books the slots through
 // sp_ujelojegyzes.
 
+#include "Kapcsolat.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QString>
@@ -23,9 +25,10 @@ QString HosszNovel(const QString& hossz);
 QString EloUjSql(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg,
                  const QString& nev);
 // Books `felorak` half-hour slots from slot `ora`; returns the key of the
-// last row stored, or -1 when nothing was stored. Throws DbHiba.
+// last row stored, or -1 when nothing was stored. A booking that meets
+// another workstation's in a deadlock is tried again. Throws DbHiba.
 int EloMent(int asztal, const QDate& nap, int ora, int felorak, const QString& szoveg,
-            const QString& nev);
+            const QString& nev, QSqlDatabase db = Kapcsolat::fo());
 
 class Tfrm_Elojegyzes : public QDialog
 {

@@ -3,6 +3,7 @@
 #include "AdatbazisNyit.h"
 #include "DbHiba.h"
 #include "HelyiSzerver.h"
+#include "HibaKezeles.h"
 #include "IdoSzinkron.h"
 #include "Init.h"
 #include "Inp.h"
@@ -172,17 +173,14 @@ bool Inditas::futtat()
         return false;
     if (!verzioEllenoriz())
         return false;
-    try {
+    // The program must not run on with half its start-up done.
+    bool ok = false;
+    HibaKezel(&m_ablak, [&] {
         if (!belepes())
-            return false;
+            return;
         m_ablak.felhasznaloKiir();
         m_ablak.TulajdonosOlvas();
-        if (!beallitasok())
-            return false;
-    } catch (const DbHiba& h) {
-        // The program must not run on with half its start-up done.
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), &m_ablak);
-        return false;
-    }
-    return true;
+        ok = beallitasok();
+    });
+    return ok;
 }

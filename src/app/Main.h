@@ -77,6 +77,10 @@ public:
     void BetumeretNovel();
     void BetuCsokkent();
 
+    // Everything on screen read again (after a restore or a purge of old
+    // data): settings, day and shift state, both lists, the book.
+    void AdatokUjraolvas();
+
     // --- Access for the later order routines and the tests ------------------
     AkcioTar& akciok() const { return *m_akciok; }
     QAction* akcio(Parancs p) const;
@@ -152,18 +156,6 @@ private:
     void Lenemzart();
     void Bejelentkezes();
     void Beallitasok();
-    // The order commands: their behaviour comes with the order routines.
-    void Fizet();
-    void Hitelre();
-    void RendelUj();
-    void RendelTorol();
-    void MegEgy();
-    void Kedvezmeny();
-    void KedvezmenyEbbol();
-    void Szervizdij();
-    void Bonuszba();
-    void Bonuszbol();
-    void MasikFodrasz();
 
     InditasHorgok m_horgok;
     AkcioTar* m_akciok = nullptr;

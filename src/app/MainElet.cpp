@@ -6,6 +6,7 @@
 #include "AsztalModell.h"
 #include "Beall.h"
 #include "EloOszlop.h"
+#include "HibaKezeles.h"
 #include "Kapcsolat.h"
 #include "KeresoMezo.h"
 #include "KozosDB.h"
@@ -74,6 +75,8 @@ void Tfrm_Main::indulasiBeallitasok()
     AkcioAllapot a = m_akciok->allapot();
     a.bonusz = Beall.bonuszcikkazon > 0;
     a.adossag = Beall.vanadossag;
+    a.honlap = !KeszitoHonlapUrl().isEmpty();
+    a.email = !KeszitoLevelUrl().isEmpty();
     m_akciok->alkalmaz(a);
 }
 
@@ -163,11 +166,7 @@ void Tfrm_Main::closeEvent(QCloseEvent* e)
     m_eletIdozito.stop();
     m_zaroIdozito.stop();
     if (!m_kilepes) {
-        try {
-            IniMent();
-        } catch (const std::exception& h) {
-            HibaUzenet(QStringLiteral("Hiba: ") + QString::fromUtf8(h.what()), this);
-        }
+        HibaKezel(this, [this] { IniMent(); });
         autoMentesKilepes();
         try {
             Kapcsolat::foBezar();

@@ -7,14 +7,21 @@
 #include "DbHiba.h"
 #include "EloOszlop.h"
 #include "Felhasznalo.h"
+#include "HibaKezeles.h"
 #include "KeresoMezo.h"
 #include "Main.h"
 #include "NapMuszak.h"
 #include "NyomBeall.h"
 #include "RendelesModell.h"
+#include "SQL.h"
+#include "SegedUI.h"
 #include "Sugo.h"
 #include "SzovegNyomtat.h"
+#include "TorzsAsztal.h"
 #include "TorzsCikkszam.h"
+#include "TorzsGyujto.h"
+#include "TorzsTablak.h"
+#include "TorzsUgyfel.h"
 #include "Uzenetek.h"
 
 #include <QItemSelectionModel>
@@ -27,15 +34,11 @@ namespace
 
 using P = Parancs;
 
-// Signal handlers are the window's boundary: a database error ends in the
-// error box.
+// Signal handlers are the window's boundary: any error ends in the error
+// box.
 template <typename F> void vedett(QWidget* ablak, F&& fv)
 {
-    try {
-        fv();
-    } catch (const DbHiba& h) {
-        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), ablak);
-    }
+    HibaKezel(ablak, std::forward<F>(fv));
 }
 
 } // namespace
@@ -44,7 +47,7 @@ void Tfrm_Main::kezelokBekot()
 {
     AkcioTar& t = *m_akciok;
 
-    listaNyomtat = [this](const QStringList& lista) { SzovegNyomtat(1, lista, false, this); };
+    listaNyomtat = [this](const QStringList& lista) { SzovegNyomtatMutat(1, lista, false, this); };
 
     // Grids and the search box.
     connect(m_asztalRacs->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -70,24 +73,35 @@ void Tfrm_Main::kezelokBekot()
     t.kezelo(P::Ma, [this] { m_eloOszlop->Ma(); });
     t.kezelo(P::Holnap, [this] { m_eloOszlop->Holnap(); });
 
-    // The order commands.
-    t.kezelo(P::AsztalSzabad, [this] { Fizet(); });
-    t.kezelo(P::AsztalSzabadHitel, [this] { Hitelre(); });
-    t.kezelo(P::RendelUj, [this] { RendelUj(); });
-    t.kezelo(P::RendelTorol, [this] { RendelTorol(); });
-    t.kezelo(P::MegEgy, [this] { MegEgy(); });
-    t.kezelo(P::Kedvezmeny, [this] { Kedvezmeny(); });
-    t.kezelo(P::Kedvezmeny2, [this] { KedvezmenyEbbol(); });
-    t.kezelo(P::Szervizdij, [this] { Szervizdij(); });
-    t.kezelo(P::Bonuszba, [this] { Bonuszba(); });
-    t.kezelo(P::Bonuszbol, [this] { Bonuszbol(); });
-    t.kezelo(P::AsztalAtul, [this] { MasikFodrasz(); });
+    // The order commands (settling, entry and voiding, discounts, bonus,
+    // moving a bill) get their routines here as those are built; a command
+    // without one stays disabled, never enabled doing nothing.
+
+    // Master data.
+    t.kezelo(P::TorzsArlista, [this] { ArlistaValaszt(-1, false, this); });
+    t.kezelo(P::Cikkat, [this] { CikkatValaszt(-1, false, this); });
+    t.kezelo(P::Besorolas, [this] { BesorolasValaszt(-1, false, this); });
+    t.kezelo(P::TorzsGyujto, [this] { GyujtoValaszt(-1, false, this); });
+    t.kezelo(P::TorzsMert, [this] { MertValaszt(-1, false, this); });
+    t.kezelo(P::TorzsKat, [this] { KategoriaValaszt(-1, false, this); });
+    t.kezelo(P::TorzsStorno, [this] { StornoValaszt(-1, false, this); });
+    t.kezelo(P::TorzsUgyfel, [this] { UgyfelValaszt(-1, false, false, this); });
+    t.kezelo(P::TorzsAsztal, [this] {
+        AsztalValaszt(-1, false, this);
+        // Names, price categories and button places may have changed.
+        Frissites();
+    });
 
     // Administration.
     t.kezelo(P::TorzsFelh, [this] { Felhasznalok(this); });
     t.kezelo(P::Naplo, [this] { BelepesiNaplo(this); });
-    t.kezelo(P::RegiTorol, [this] { RegiAdatokTorlese(this); });
-    t.kezelo(P::Adatbazis, [this] { AdatbazisLista(true, false, this); });
+    t.kezelo(P::RegiTorol, [this] {
+        if (RegiAdatokTorlese(this))
+            AdatokUjraolvas();
+    });
+    t.kezelo(P::Adatbazis,
+             [this] { AdatbazisLista(true, false, this, [this] { AdatokUjraolvas(); }); });
+    t.kezelo(P::RendszerSQL, [this] { SzabadLekerdezes(this); });
     t.kezelo(P::NyomBeall, [this] { NyomtatoBeallitas(this); });
     t.kezelo(P::RendszerBeallit, [this] { Beallitasok(); });
 
@@ -99,6 +113,20 @@ void Tfrm_Main::kezelokBekot()
     t.kezelo(P::SugoHonlap, [] { Indit(KeszitoHonlap()); });
     t.kezelo(P::SugoFontos, [this] { FontosInformaciok(this); });
     t.kezelo(P::SugoNevjegy, [this] { Nevjegy(this); });
+}
+
+void Tfrm_Main::AdatokUjraolvas()
+{
+    // After a restore or a purge anything on screen may be gone or
+    // different: the settings, the day's state, both lists, the book.
+    vedett(this, [this] {
+        TulajdonosOlvas();
+        BeallitOlvas();
+        Frissites();
+        m_eloOszlop->EloToltes(m_asztal, m_eloOszlop->EloNap().isValid() ? m_eloOszlop->EloNap()
+                                                                         : QDate::currentDate());
+        ComboFeltolt(m_kereso, QStringLiteral("SELECT asztal_nev FROM asztal ORDER BY 1;"));
+    });
 }
 
 // --- Business day and shift ------------------------------------------------------
@@ -175,63 +203,4 @@ void Tfrm_Main::Beallitasok()
         throw;
     }
     BeallitOlvas();
-}
-
-// --- Order commands ---------------------------------------------------------------
-// Each belongs to the order routines (entry, voiding, settling, discounts,
-// moving a bill); until they are connected here the commands do nothing.
-
-void Tfrm_Main::Fizet()
-{
-    // Settling the bill in cash: comes with the settling routines.
-}
-
-void Tfrm_Main::Hitelre()
-{
-    // Settling the bill on credit: comes with the settling routines.
-}
-
-void Tfrm_Main::RendelUj()
-{
-    // Order entry from the item picker: comes with the order entry routines.
-}
-
-void Tfrm_Main::RendelTorol()
-{
-    // Voiding the selected line: comes with the order entry routines.
-}
-
-void Tfrm_Main::MegEgy()
-{
-    // Repeating the selected line: comes with the order entry routines.
-}
-
-void Tfrm_Main::Kedvezmeny()
-{
-    // Percentage discount on the bill: comes with the discount routines.
-}
-
-void Tfrm_Main::KedvezmenyEbbol()
-{
-    // Discount of the selected line: comes with the discount routines.
-}
-
-void Tfrm_Main::Szervizdij()
-{
-    // Service charge on the bill: comes with the discount routines.
-}
-
-void Tfrm_Main::Bonuszba()
-{
-    // Crediting the bonus: comes with the bonus routines.
-}
-
-void Tfrm_Main::Bonuszbol()
-{
-    // Spending the bonus: comes with the bonus routines.
-}
-
-void Tfrm_Main::MasikFodrasz()
-{
-    // Moving the bill to another hairdresser: comes with the moving routine.
 }

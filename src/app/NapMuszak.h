@@ -1,25 +1,17 @@
 #pragma once
 
-// The business day and shift: the state of the current shift, opening a day
-// and shift, closing it, and the list of shifts not yet closed. The main
-// window wraps these with its order grid and state display.
+// The business day and shift with their messages: opening a day and shift,
+// closing it, and the list of shifts not yet closed. The main window wraps
+// these with its order grid and state display; the state itself is in
+// NapAllapot.h.
+
+#include "NapAllapot.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
 class QWidget;
-
-// Whether the current shift (AktNap, AktMuszak) is closed. A missing row
-// counts as open. While no business day is current (AktNap cleared after a
-// refused date) the shift counts as closed, so nothing can be sold without a
-// day. Throws DbHiba.
-bool MuszakLezarva();
-// Whether the given shift of the day is closed; a missing row counts as
-// closed. Throws DbHiba.
-bool NapLezarva(int muszak, const QDate& nap);
-// The first shift the server returns that is still open. Throws DbHiba.
-bool NyitottNapKeres(QDate& nap, int& muszak);
 
 // Makes the shift of the day current, with its messages:
 // - a day after today is refused ("Helytelen dátum, következő nap nem
@@ -35,14 +27,7 @@ bool NapNyitasLepesek(int muszak, const QDate& nap, QWidget* szulo = nullptr);
 // a missing right and a refused question).
 enum class NapZarasEredmeny { MarLezarva, NincsJog, Kifizetetlen, Megsem, Lezarva };
 NapZarasEredmeny NapZaras(QWidget* szulo = nullptr);
-// The statement that closes the current shift.
-QString NapZarSql(const QDate& nap, int muszak);
 
 // "Le nem zárt műszakok": the header, one line per open shift, the footer.
 // Throws DbHiba.
 QStringList LenemzartLista();
-
-// The state panel's caption ("2024.Március.05 - 1. műszak") and the state
-// label ("Nyitott" or "Lezárva", a line break, "Bejelentkezett: " + user).
-QString AllapotFelirat(const QDate& nap, int muszak);
-QString AllapotSzoveg(bool lezarva, const QString& felhasznalo);

@@ -4,6 +4,8 @@
 // point at the actions of these commands (AkcioTar), so a command has one
 // caption, hint, shortcut and enabled/visible state wherever it is offered.
 
+#include "Jogok.h"
+
 enum class Parancs {
     // Point of sale
     AsztalSzabad,      // "Fizet"
@@ -114,20 +116,7 @@ enum class Parancs {
     Darab
 };
 
-// The rights of a user as bits, for "shown when any of these is set" and
-// "tested on execution".
-enum JogBit : unsigned {
-    JogNincs = 0,
-    JogTorzsszerkeszt = 1u << 0,
-    JogRendszergazda = 1u << 1,
-    JogNapzar = 1u << 2,
-    JogNyomtathat = 1u << 3,
-    JogBevetelezes = 1u << 4,
-    JogSelejtezes = 1u << 5,
-    JogKiadas = 1u << 6,
-    JogKasszanez = 1u << 7,
-    JogKedvezmeny = 1u << 8,
-};
+// The rights of a user as bits (JogBit) are in Jogok.h.
 
 // Settings that show or hide an action.
 enum class Beallitasfugges {
@@ -136,4 +125,6 @@ enum class Beallitasfugges {
     Szervsor, // shown while beallit.szervsor is not 0
     Bonusz,   // shown when the bonus item was set at start-up
     Adossag,  // shown when credit handling was on at start-up
+    Honlap,   // shown when the maker's web site is set
+    Email,    // shown when the maker's mail address is set
 };

@@ -4,24 +4,27 @@
 #include "Mappak.h"
 #include "ProgramFajlok.h"
 #include "SegedUI.h"
+#include "Uzenetek.h"
 
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
+#include <QStringList>
 #include <QUrl>
 #include <QVBoxLayout>
 
 QString KeszitoHonlap()
 {
-    return QStringLiteral("https://www.vexlo-szoftver.hu");
+    return KeszitoHonlapUrl();
 }
 
 QString KeszitoEmail()
 {
-    return QStringLiteral("info@vexlo-szoftver.hu");
+    return Beall.KeszitoEmail.trimmed();
 }
 
 QString SugoFajl()
@@ -41,22 +44,39 @@ QString UjdonsagProgram()
 
 QString LevelCim()
 {
-    return QStringLiteral("mailto:") + KeszitoEmail() +
-           QStringLiteral("?subject=Vexlo.F%20program");
+    return KeszitoLevelUrl();
 }
 
 void Indit(const QString& cel)
 {
     const QUrl url(cel);
+    // Without a program for the address or document (a workstation without
+    // a desktop) the operator is told so rather than left waiting.
+    const auto nyit = [&cel](const QUrl& u) {
+        if (!QDesktopServices::openUrl(u))
+            Figyelmeztetes(QStringLiteral("Nincs program, amely megnyitná:\r\n") + cel);
+    };
     if (!url.scheme().isEmpty() && url.scheme().size() > 1) {
-        QDesktopServices::openUrl(url);
+        nyit(url);
         return;
     }
+    if (cel.isEmpty())
+        return;
     if (cel.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+        if (!QFileInfo::exists(cel)) {
+            Figyelmeztetes(QStringLiteral("A program nem található:\r\n") +
+                           QDir::toNativeSeparators(cel));
+            return;
+        }
         QProcess::startDetached(cel, {}, ProgramMappa());
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(cel));
+    // A missing document is said, not silently ignored.
+    if (!QFileInfo::exists(cel)) {
+        Figyelmeztetes(QStringLiteral("A fájl nem található:\r\n") + QDir::toNativeSeparators(cel));
+        return;
+    }
+    nyit(QUrl::fromLocalFile(cel));
 }
 
 namespace
@@ -83,8 +103,14 @@ void szovegAblak(const QString& cim, const QString& html, QWidget* szulo)
 
 QString elerhetoseg()
 {
-    return QStringLiteral("Honlap: <a href=\"%1\">%1</a><br>E-mail: <a href=\"mailto:%2\">%2</a>")
-        .arg(KeszitoHonlap(), KeszitoEmail());
+    QStringList sorok;
+    if (!KeszitoHonlap().isEmpty())
+        sorok
+            << QStringLiteral("Honlap: <a href=\"%1\">%1</a>").arg(KeszitoHonlap().toHtmlEscaped());
+    if (!KeszitoEmail().isEmpty())
+        sorok << QStringLiteral("E-mail: <a href=\"mailto:%1\">%1</a>")
+                     .arg(KeszitoEmail().toHtmlEscaped());
+    return sorok.join(QStringLiteral("<br>"));
 }
 
 } // namespace
@@ -98,8 +124,12 @@ void FontosInformaciok(QWidget* szulo)
                        "biztonsági mentést a <i>Rendszer / Adatbázisok</i> menüpontban.</p>"
                        "<p>A nap zárása előtt minden fodrász számláját rendezni kell; lezárt "
                        "műszakban rendelés nem vehető fel.</p>"
-                       "<p>Hiba vagy kérdés esetén keresse a készítőt:<br>") +
-            elerhetoseg() + QStringLiteral("</p>"),
+                       "<p>") +
+            (elerhetoseg().isEmpty()
+                 ? QString()
+                 : QStringLiteral("Hiba vagy kérdés esetén keresse a készítőt:<br>") +
+                       elerhetoseg()) +
+            QStringLiteral("</p>"),
         szulo);
 }
 

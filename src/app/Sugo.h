@@ -8,12 +8,13 @@
 
 class QWidget;
 
-QString KeszitoHonlap();    // "https://www.vexlo-szoftver.hu"
-QString KeszitoEmail();     // "info@vexlo-szoftver.hu"
+// The maker's addresses come from the INI file (Beall.h); empty when unset.
+QString KeszitoHonlap();    // KeszitoHonlapUrl()
+QString KeszitoEmail();     // Beall.KeszitoEmail
 QString SugoFajl();         // "Help/index.htm" beside the program or in ../share/vexlof
 QString DokumentacioFajl(); // "Docs/VexloF.pdf", found the same way
 QString UjdonsagProgram();  // ProgramMappa + "/Ujdonsag.exe"
-QString LevelCim();         // mailto: with the subject "Vexlo.F program"
+QString LevelCim();         // KeszitoLevelUrl(): mailto: with the subject "Vexlo.F program"
 
 // Hands the target to the operating system's "open" (a document to its
 // program, an address to the mail program or the browser, a program is

@@ -10,6 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexlo.F"));
+    MagyarFelulet(app);
     MappakBeallit(QCoreApplication::applicationDirPath());
     if (QScreen* s = QGuiApplication::primaryScreen())
         MunkaTeruletBeallit(s->availableGeometry());

@@ -33,9 +33,40 @@ void BeallIniOlvas(TBeall& b)
     b.SPrint = logikai("Alapertek", "SPrint", false);
     b.mert = egesz("Alapertek", "mert", 0);
     b.BetuMeret = egesz("Alapertek", "BetuMeret", 9);
+    b.KeszitoHonlap =
+        ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("KeszitoHonlap")).trimmed();
+    b.KeszitoEmail =
+        ini.olvas(QStringLiteral("Alapertek"), QStringLiteral("KeszitoEmail")).trimmed();
     b.TulCim = ini.olvas(QStringLiteral("Tulajdonos"), QStringLiteral("TulCim"));
     b.TulTel = ini.olvas(QStringLiteral("Tulajdonos"), QStringLiteral("TulTel"));
     b.Szorzo = ini.olvasSzam(QStringLiteral("Valuta"), QStringLiteral("Szorzo"), 250);
+}
+
+QString KeszitoHonlapUrl()
+{
+    const QString h = Beall.KeszitoHonlap.trimmed();
+    if (h.isEmpty() || h.contains(QLatin1String("://")))
+        return h;
+    return QStringLiteral("https://") + h;
+}
+
+QString KeszitoWebCim()
+{
+    QString h = Beall.KeszitoHonlap.trimmed();
+    const qsizetype sema = h.indexOf(QLatin1String("://"));
+    if (sema >= 0)
+        h = h.mid(sema + 3);
+    while (h.endsWith(QLatin1Char('/')))
+        h.chop(1);
+    return h;
+}
+
+QString KeszitoLevelUrl()
+{
+    const QString e = Beall.KeszitoEmail.trimmed();
+    if (e.isEmpty())
+        return {};
+    return QStringLiteral("mailto:") + e + QStringLiteral("?subject=Vexlo.F%20program");
 }
 
 void BeallIniIr(const TBeall& b)

@@ -4,10 +4,13 @@
 // (INI file, the `beallit` row and the owner row), the logged-in user's
 // rights Jog, and the current business day and shift.
 
+#include "Verzio.h"
+
 #include <QDate>
 #include <QString>
 
-inline const QString ProgramVerzio = QStringLiteral("18.0.0.333");
+// The program's version (Verzio.h, generated from VEXLOF_VERZIO).
+inline const QString ProgramVerzio = QStringLiteral(VEXLOF_VERZIO);
 
 struct TBeall {
     int nyelv = 0;
@@ -52,6 +55,11 @@ struct TBeall {
     bool vanszervizjelszo = false;
     QString szervizjelszo;
     bool SPrint = false;
+    // The maker's web site and mail address (INI "Alapertek" keys
+    // "KeszitoHonlap" and "KeszitoEmail", never written by the program);
+    // empty by default.
+    QString KeszitoHonlap;
+    QString KeszitoEmail;
 };
 
 struct TJog {
@@ -75,6 +83,15 @@ extern int AktMuszak;
 // Reads the INI keys of the settings record (all but the connection list)
 // into Beall, with their defaults.
 void BeallIniOlvas(TBeall& b);
+// The maker's addresses in the forms their users need, from Beall: the web
+// site as a URL ("https://" added when no scheme is given), the web site as
+// printed (without scheme and trailing "/"), and a new mail with the subject
+// "Vexlo.F program" ("mailto:" URL). Each is empty when its address is not
+// set.
+QString KeszitoHonlapUrl();
+QString KeszitoWebCim();
+QString KeszitoLevelUrl();
+
 // Writes the INI keys that are saved at a normal close.
 void BeallIniIr(const TBeall& b);
 // Reads the `beallit` row into the record (flags true only for "I", NULL

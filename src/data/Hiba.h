@@ -17,6 +17,10 @@ public:
     }
 
     const QString& uzenet() const { return m_uzenet; }
+    // The text of the error box at a window's boundary: "Hiba: " + message.
+    // An error whose message is already the whole text (a printing error)
+    // gives it unchanged.
+    virtual QString hibaSzoveg() const { return QStringLiteral("Hiba: ") + m_uzenet; }
 
 private:
     QString m_uzenet;

@@ -3,9 +3,12 @@
 #include "DbHiba.h"
 #include "Seged.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QVariant>
+#include <mysql.h>
 
 KapcsolatAdat KapcsolatAdat::szovegbol(const QString& s)
 {
@@ -23,12 +26,31 @@ KapcsolatAdat KapcsolatAdat::szovegbol(const QString& s)
 QString KapcsolatAdat::szoveg(bool zaroPontosvesszo) const
 {
     QString s = adatbazis + QLatin1Char(';') + kiszolgalo + QLatin1Char(';') +
-                QString::number(port) + QLatin1Char(';') + felhasznalo + QLatin1Char(';') +
-                jelszo + QLatin1Char(';') + adatbazisnev;
+                QString::number(port) + QLatin1Char(';') + felhasznalo + QLatin1Char(';') + jelszo +
+                QLatin1Char(';') + adatbazisnev;
     if (zaroPontosvesszo)
         s += QLatin1Char(';');
     return s;
 }
+
+namespace
+{
+
+const QLatin1String UJRAKAPCSOLODAS("MYSQL_OPT_RECONNECT=1");
+
+// The client library's handle of a MySQL/MariaDB connection (the driver's
+// documented handle), nullptr for another driver or a closed connection.
+MYSQL* mysqlHandle(const QSqlDatabase& db)
+{
+    if (!db.isValid() || !db.isOpen() || !db.driver())
+        return nullptr;
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "MYSQL*") != 0)
+        return nullptr;
+    return *static_cast<MYSQL* const*>(v.constData());
+}
+
+} // namespace
 
 QList<KapcsolatAdat::Gep> KapcsolatAdat::gepek() const
 {
@@ -41,13 +63,13 @@ QList<KapcsolatAdat::Gep> KapcsolatAdat::gepek() const
         Gep g;
         g.nev = r;
         g.port = port;
-        // "host:port"; an IPv6 address in brackets keeps its colons.
-        const int kettospont = r.lastIndexOf(QLatin1Char(':'));
-        if (kettospont > 0 && r.count(QLatin1Char(':')) == 1) {
+        // "host:port"; an IPv6 address keeps its colons ("[::1]:3307").
+        if (r.count(QLatin1Char(':')) == 1) {
+            const int k = r.indexOf(QLatin1Char(':'));
             bool ok = false;
-            const int p = r.mid(kettospont + 1).toInt(&ok);
+            const int p = r.mid(k + 1).toInt(&ok);
             if (ok) {
-                g.nev = r.left(kettospont).trimmed();
+                g.nev = r.left(k).trimmed();
                 g.port = p;
             }
         } else if (r.startsWith(QLatin1Char('[')) && r.contains(QLatin1String("]:"))) {
@@ -65,12 +87,21 @@ QList<KapcsolatAdat::Gep> KapcsolatAdat::gepek() const
     return ki;
 }
 
-namespace Kapcsolat {
+namespace Kapcsolat
+{
 
-namespace {
+QString foNev()
+{
+    return QStringLiteral("mySQLDatabase1");
+}
 
-KapcsolatAdat g_foAdat;
-int g_foGep = -1; // index of the server the main connection was opened on
+QSqlDatabase fo()
+{
+    return QSqlDatabase::database(foNev(), false);
+}
+
+namespace
+{
 
 // Opens one server of the entry. A node of a cluster that is not part of the
 // primary component accepts logins but refuses every statement (1047): such
@@ -96,7 +127,7 @@ QSqlDatabase nyitGep(const KapcsolatAdat& adat, const KapcsolatAdat::Gep& gep, c
     // converts to and from the latin2 tables.
     QString opciok = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=30;CLIENT_COMPRESS");
     if (ujrakapcsolodas)
-        opciok += QStringLiteral(";MYSQL_OPT_RECONNECT=1");
+        opciok += QLatin1Char(';') + UJRAKAPCSOLODAS;
     db.setConnectOptions(opciok);
     if (!db.open()) {
         const DbHiba hiba = DbHiba::driverbol(db.lastError());
@@ -104,11 +135,18 @@ QSqlDatabase nyitGep(const KapcsolatAdat& adat, const KapcsolatAdat::Gep& gep, c
         QSqlDatabase::removeDatabase(nev);
         throw hiba;
     }
+    // A connection the client restores by itself must come back in the same
+    // character set the driver chose at opening, not the library default.
+    if (MYSQL* m = mysqlHandle(db))
+        mysql_optionsv(m, MYSQL_SET_CHARSET_NAME, "utf8mb4");
     if (keszenletVizsgal) {
-        QSqlQuery q(db);
-        if (q.exec(QStringLiteral("SHOW STATUS LIKE 'wsrep_ready';")) && q.next() &&
-            q.value(1).toString().compare(QLatin1String("ON"), Qt::CaseInsensitive) != 0) {
-            q = QSqlQuery();
+        bool kesz = true;
+        {
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("SHOW STATUS LIKE 'wsrep_ready';")) && q.next())
+                kesz = q.value(1).toString().compare(QLatin1String("ON"), Qt::CaseInsensitive) == 0;
+        }
+        if (!kesz) {
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(nev);
@@ -119,6 +157,9 @@ QSqlDatabase nyitGep(const KapcsolatAdat& adat, const KapcsolatAdat::Gep& gep, c
     }
     return db;
 }
+
+KapcsolatAdat g_foAdat;
+int g_foGep = -1; // index of the server the main connection was opened on
 
 QSqlDatabase nyitLista(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcsolodas,
                        int elsoGep, int* nyitott)
@@ -138,7 +179,7 @@ QSqlDatabase nyitLista(const KapcsolatAdat& adat, const QString& nev, bool ujrak
             if (!tobb)
                 throw;
             if (!hibak.isEmpty())
-                hibak += QStringLiteral("\n");
+                hibak += QLatin1Char('\n');
             hibak += gepek.at(i).nev + QLatin1Char(':') + QString::number(gepek.at(i).port) +
                      QStringLiteral(": ") + h.uzenet();
             utolsoKod = h.kod();
@@ -149,28 +190,57 @@ QSqlDatabase nyitLista(const KapcsolatAdat& adat, const QString& nev, bool ujrak
 
 } // namespace
 
-bool KapcsolatVesztes(int kod)
-{
-    // 2002/2003: cannot connect; 2006: gone away; 2013: lost during the
-    // query; 1047/1053: a cluster node not ready or shutting down; 4031:
-    // disconnected for inactivity.
-    return kod == 2002 || kod == 2003 || kod == 2006 || kod == 2013 || kod == 1047 || kod == 1053 ||
-           kod == 4031;
-}
-
-QString foNev()
-{
-    return QStringLiteral("mySQLDatabase1");
-}
-
-QSqlDatabase fo()
-{
-    return QSqlDatabase::database(foNev(), false);
-}
-
 QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcsolodas)
 {
     return nyitLista(adat, nev, ujrakapcsolodas, 0, nullptr);
+}
+
+bool ujrakapcsolodik(const QSqlDatabase& db)
+{
+    return db.connectOptions().contains(UJRAKAPCSOLODAS);
+}
+
+void automatikusUjrakapcsolodas(const QSqlDatabase& db, bool be)
+{
+    if (MYSQL* m = mysqlHandle(db)) {
+        const my_bool ertek = be ? 1 : 0;
+        mysql_optionsv(m, MYSQL_OPT_RECONNECT, &ertek);
+    }
+}
+
+bool ellenoriz(const QSqlDatabase& db)
+{
+    MYSQL* m = mysqlHandle(db);
+    if (!m)
+        return db.isValid() && db.isOpen();
+    const bool ujra = ujrakapcsolodik(db);
+    automatikusUjrakapcsolodas(db, ujra);
+    // A ping on a lost connection fails once and, when reconnecting is on,
+    // connects again on the second try.
+    if (mysql_ping(m) == 0)
+        return true;
+    return ujra && mysql_ping(m) == 0;
+}
+
+unsigned long szalAzon(const QSqlDatabase& db)
+{
+    MYSQL* m = mysqlHandle(db);
+    return m ? mysql_thread_id(m) : 0;
+}
+
+bool kapcsolatVesztes(int kod)
+{
+    switch (kod) {
+    case 1053: // server shutdown in progress
+    case 1927: // connection was killed
+    case 2006: // server has gone away
+    case 2013: // lost connection during query
+    case 2055: // lost connection (extended)
+    case 4031: // disconnected by the server for inactivity
+        return true;
+    default:
+        return false;
+    }
 }
 
 void bezar(const QString& nev)
@@ -197,6 +267,11 @@ KapcsolatAdat foAdat()
     return g_foAdat;
 }
 
+bool foTobbGep()
+{
+    return g_foAdat.gepek().size() > 1;
+}
+
 void foUjranyit()
 {
     const int gepek = int(g_foAdat.gepek().size());
@@ -205,6 +280,11 @@ void foUjranyit()
     int gep = 0;
     nyitLista(g_foAdat, foNev(), true, elso, &gep);
     g_foGep = gep;
+}
+
+bool csomopontValtas(int kod)
+{
+    return kapcsolatVesztes(kod) || kod == 2002 || kod == 2003 || kod == 1047;
 }
 
 void foBezar()

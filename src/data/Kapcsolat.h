@@ -35,7 +35,8 @@ struct KapcsolatAdat {
     QList<Gep> gepek() const;
 };
 
-namespace Kapcsolat {
+namespace Kapcsolat
+{
 
 // Name of the main connection.
 QString foNev();
@@ -46,23 +47,40 @@ void foNyit(const KapcsolatAdat& adat);
 void foBezar();
 // The entry the main connection was opened with.
 KapcsolatAdat foAdat();
+// Whether the main connection's entry lists more than one server.
+bool foTobbGep();
 // Opens the main connection again with its entry, trying each server of
 // the host list (the one that served last is tried last). Used after the
 // server went away between transactions. Throws DbHiba.
 void foUjranyit();
-// True for the errors after which the connection is of no further use (the
-// server went away, cannot be reached, or a cluster node left the cluster).
-bool KapcsolatVesztes(int hibaKod);
+// Errors after which another node of the host list is worth trying: the
+// connection was lost, the server cannot be reached (2002, 2003), or a
+// cluster node left the cluster (1047).
+bool csomopontValtas(int kod);
 
 // Opens a named connection with the program's options (compression, a
 // 30-second timeout), on the first server of the entry's host list that
-// accepts it and, for a cluster node, is ready for work. Throws DbHiba; a
-// failed connection is removed again.
-// With ujrakapcsolodas the driver reconnects by itself after a lost
-// connection, as the main connection does; work that must not continue
-// outside its transaction after such a loss (a restore) opens its
-// connection without it.
+// accepts it and, for a cluster node, is ready for work. Throws DbHiba; a failed connection is
+// removed again. With ujrakapcsolodas the connection is restored after a loss, as the main
+// connection is, but only between transactions: while a transaction guard
+// (Tranzakcio) is open the client never reconnects, so a lost connection is
+// an error of that transaction and nothing after it runs outside it. Without
+// it (a restore) a lost connection stays lost.
 QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcsolodas = true);
 void bezar(const QString& nev);
+
+// Whether the connection was opened to be restored after a loss.
+bool ujrakapcsolodik(const QSqlDatabase& db);
+// Switches the client's own reconnect on or off on an open connection
+// (nothing for a driver other than MySQL/MariaDB).
+void automatikusUjrakapcsolodas(const QSqlDatabase& db, bool be);
+// Checks the connection with a ping; a lost connection that may be restored
+// is connected again (in utf8mb4, as at opening). False when the server
+// cannot be reached.
+bool ellenoriz(const QSqlDatabase& db);
+// The server's id of the connection (CONNECTION_ID()), 0 when unknown.
+unsigned long szalAzon(const QSqlDatabase& db);
+// Server error numbers of a lost or killed connection.
+bool kapcsolatVesztes(int kod);
 
 } // namespace Kapcsolat

@@ -16,17 +16,21 @@ QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db)
 {
     if (!db.isValid() || !db.isOpen())
         throw DbHiba(QStringLiteral("Nincs nyitott adatbázis-kapcsolat."), sql);
+    // Inside a transaction the server has ended (deadlock, lost connection)
+    // a statement would run on its own: refused.
+    Tranzakcio::futtathato(db, sql);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (q.exec(sql))
         return q;
     const DbHiba hiba = DbHiba::driverbol(q.lastError(), sql);
-    // The server of the main connection went away between transactions:
-    // the connection opens again, on another node of the host list when
-    // that one is gone, and the statement runs there unless it may have
-    // run already (a change that lost its answer is reported instead).
-    if (db.connectionName() != Kapcsolat::foNev() || !Kapcsolat::KapcsolatVesztes(hiba.kod()) ||
-        Tranzakcio::folyik(db))
+    Tranzakcio::utasitasHiba(db, hiba.kod(), sql);
+    // The server of the main connection went away between transactions and
+    // its entry lists other cluster nodes: the connection opens on the next
+    // one and the statement runs there, unless it may have run already (a
+    // change that lost its answer is reported instead).
+    if (db.connectionName() != Kapcsolat::foNev() || !Kapcsolat::foTobbGep() ||
+        !Kapcsolat::csomopontValtas(hiba.kod()) || Tranzakcio::nyitott(db))
         throw hiba;
     q = QSqlQuery();
     try {
@@ -36,7 +40,7 @@ QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db)
     }
     static const QRegularExpression olvaso(QStringLiteral("^\\s*(SELECT|SHOW)\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
-    if (hiba.kod() == 2013 && !olvaso.match(sql).hasMatch())
+    if ((hiba.kod() == 2013 || hiba.kod() == 2055) && !olvaso.match(sql).hasMatch())
         throw hiba;
     QSqlQuery ujra(Kapcsolat::fo());
     ujra.setForwardOnly(true);
@@ -50,7 +54,8 @@ void SqlFuttat(const QString& sql, QSqlDatabase db)
     SqlNyit(sql, db);
 }
 
-namespace {
+namespace
+{
 
 QVariant elsoErtek(const QString& sql, QSqlDatabase db)
 {
@@ -193,8 +198,8 @@ QString UgyfelNev(int ugyfel)
 
 QString MertNev(int mert)
 {
-    return SqlSzoveg(QLatin1String("SELECT mert_nev FROM mert WHERE mert=") + QString::number(mert) +
-                         QLatin1Char(';'),
+    return SqlSzoveg(QLatin1String("SELECT mert_nev FROM mert WHERE mert=") +
+                         QString::number(mert) + QLatin1Char(';'),
                      QString());
 }
 
@@ -236,7 +241,7 @@ int UjAzonnalBeszur(const QString& oszlop, const QString& tabla,
             return azon;
         } catch (const DbHiba& h) {
             const bool utkozes = h.kod() == 1062 || h.kod() == 1213;
-            if (!utkozes || i >= kiserletek || Tranzakcio::folyik(Kapcsolat::fo()))
+            if (!utkozes || i >= kiserletek || Tranzakcio::nyitott(Kapcsolat::fo()))
                 throw;
         }
         // The other writer's row arrives meanwhile; a short, growing pause

@@ -15,7 +15,11 @@
 #include <functional>
 
 // Runs a statement and returns the query positioned before its first row
-// (forward only). Throws DbHiba.
+// (forward only). Throws DbHiba. Inside a transaction guard (Tranzakcio) an
+// error that ends the transaction on the server, or a failed CALL, marks the
+// guard rollback-only, and after a server-ended transaction further
+// statements are refused until the guard ends. The query of a CALL may hold
+// the procedure's further results: let it go before the next statement.
 QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db = Kapcsolat::fo());
 // Executes a statement. Throws DbHiba.
 void SqlFuttat(const QString& sql, QSqlDatabase db = Kapcsolat::fo());
@@ -50,9 +54,11 @@ QStringList TablaNevek(QSqlDatabase db = Kapcsolat::fo());
 // table.
 QString InsertSzoveg(const QString& tabla, QSqlDatabase db = Kapcsolat::fo());
 // Writes the data of every base table as the backup script ("TRUNCATE" and
-// the data block per table), CR LF line ends, in the Windows-1250 code page.
-// haladas(index, darab) is called before each table. Throws DbHiba or
-// std::runtime_error when the file cannot be written.
+// the data block per table, between the marks of MentesFormatum.h), CR LF
+// line ends, in the Windows-1250 code page, read in one consistent snapshot
+// and written as it is read. The file is written beside its target and
+// renamed over it only when complete. haladas(index, darab) is called before
+// each table. Throws DbHiba, or Hiba when the file cannot be written.
 void AdatMentes(const QString& fajl, QSqlDatabase db = Kapcsolat::fo(),
                 const std::function<void(int, int)>& haladas = {});
 

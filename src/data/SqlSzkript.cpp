@@ -7,142 +7,300 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
+#include <cstring>
 
-SqlSzkript SqlSzkript::elemez(const QString& t)
+namespace
 {
-    SqlSzkript ki;
-    QString hatarolo = QStringLiteral(";");
-    QString puffer;
-    bool tartalom = false; // the buffer holds more than white space
-    int sor = 1;
-    int kezdoSor = 1;
-    const int n = int(t.size());
-    int i = 0;
 
-    auto hiba = [&](const QString& uzenet, int hol) {
-        ki.m_utasitasok.clear();
-        ki.m_hiba = uzenet + QStringLiteral(" (") + QString::number(hol) + QStringLiteral(". sor)");
-        ki.m_hibaSor = hol;
-        return ki;
+inline bool ures(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+} // namespace
+
+bool SzkriptDarabolo::hibaJelez(const QString& uzenet, int sor)
+{
+    m_hiba = uzenet + QStringLiteral(" (") + QString::number(sor) + QStringLiteral(". sor)");
+    m_hibaSor = sor;
+    m_be.clear();
+    m_utasitas.clear();
+    return false;
+}
+
+void SzkriptDarabolo::kiad()
+{
+    const QByteArray u = m_utasitas.trimmed();
+    if (!u.isEmpty() && m_kimenet)
+        m_kimenet(u, m_kezdoSor);
+    m_utasitas.clear();
+    m_tartalom = false;
+}
+
+bool SzkriptDarabolo::etet(const char* adat, qsizetype n)
+{
+    if (!m_hiba.isEmpty())
+        return false;
+    m_be.append(adat, n);
+    return feldolgoz(false);
+}
+
+bool SzkriptDarabolo::vege()
+{
+    if (!m_hiba.isEmpty())
+        return false;
+    if (!feldolgoz(true))
+        return false;
+    switch (m_allapot) {
+    case Allapot::Idezet:
+        return hibaJelez(QStringLiteral("Lezáratlan idézet"), m_nyitoSor);
+    case Allapot::BlokkMegjegyzes:
+        return hibaJelez(QStringLiteral("Lezáratlan megjegyzés"), m_nyitoSor);
+    default:
+        break;
+    }
+    if (m_tartalom)
+        return hibaJelez(QStringLiteral("Befejezetlen utasítás a szkript végén"), m_kezdoSor);
+    return true;
+}
+
+// Works through m_be as far as the bytes decide; what needs bytes not yet
+// fed (a "--" at the end of a piece, a delimiter cut in two) stays for the
+// next piece. With utolso the input has ended and everything is decided.
+bool SzkriptDarabolo::feldolgoz(bool utolso)
+{
+    const char* t = m_be.constData();
+    const qsizetype n = m_be.size();
+    qsizetype i = 0;
+    // Bytes that need a closer look in the normal state; any other byte is
+    // copied in runs.
+    bool kulonleges[256];
+    auto tablaEpit = [&] {
+        std::fill(std::begin(kulonleges), std::end(kulonleges), false);
+        for (const char k : {'\n', '\'', '"', '`', '#', '-', '/', 'D', 'd'})
+            kulonleges[static_cast<unsigned char>(k)] = true;
+        kulonleges[static_cast<unsigned char>(m_hatarolo.at(0))] = true;
     };
-    auto sorVege = [&](int from) {
-        int k = from;
-        while (k < n && t.at(k) != QLatin1Char('\n'))
-            ++k;
-        return k;
-    };
+    tablaEpit();
 
     while (i < n) {
-        const QChar c = t.at(i);
+        const char c = t[i];
+        switch (m_allapot) {
+        case Allapot::Idezet: {
+            // A run up to the next quote, backslash or line end.
+            qsizetype k = i;
+            while (k < n && t[k] != m_idezo && t[k] != '\\' && t[k] != '\n')
+                ++k;
+            if (k > i) {
+                m_utasitas.append(t + i, k - i);
+                m_sorElejen = false;
+                i = k;
+                continue;
+            }
+            if (c == '\n') {
+                ++m_sor;
+                m_sorElejen = true;
+                m_utasitas.append(c);
+                ++i;
+            } else if (c == '\\' && m_idezo != '`') {
+                if (i + 1 >= n) {
+                    if (!utolso)
+                        goto varakozas;
+                    m_utasitas.append(c);
+                    ++i;
+                    continue;
+                }
+                if (t[i + 1] == '\n') {
+                    ++m_sor;
+                    m_sorElejen = true;
+                } else {
+                    m_sorElejen = false;
+                }
+                m_utasitas.append(t + i, 2);
+                i += 2;
+            } else {
+                m_utasitas.append(c);
+                m_sorElejen = false;
+                ++i;
+                if (c == m_idezo)
+                    m_allapot = Allapot::Normal;
+            }
+            continue;
+        }
+        case Allapot::SorMegjegyzes: {
+            const char* v = static_cast<const char*>(memchr(t + i, '\n', size_t(n - i)));
+            const qsizetype k = v ? v - t : n;
+            if (k > i)
+                m_sorElejen = false;
+            i = k;
+            if (v)
+                m_allapot = Allapot::Normal; // the line end itself is read there
+            continue;
+        }
+        case Allapot::BlokkMegjegyzes: {
+            if (c == '*') {
+                if (i + 1 >= n) {
+                    if (!utolso)
+                        goto varakozas;
+                } else if (t[i + 1] == '/') {
+                    if (m_vegrehajtando)
+                        m_utasitas.append("*/", 2);
+                    else
+                        m_utasitas.append(' ');
+                    m_sorElejen = false;
+                    m_allapot = Allapot::Normal;
+                    i += 2;
+                    continue;
+                }
+            }
+            if (c == '\n') {
+                ++m_sor;
+                m_sorElejen = true;
+            } else if (c != ' ' && c != '\t') {
+                m_sorElejen = false;
+            }
+            if (m_vegrehajtando)
+                m_utasitas.append(c);
+            ++i;
+            continue;
+        }
+        case Allapot::Normal:
+            break;
+        }
+
+        // The normal state.
+        if (!kulonleges[static_cast<unsigned char>(c)]) {
+            qsizetype k = i;
+            while (k < n && !kulonleges[static_cast<unsigned char>(t[k])]) {
+                const char d = t[k];
+                if (d != ' ' && d != '\t') {
+                    m_sorElejen = false;
+                    if (!m_tartalom && !ures(d)) {
+                        m_kezdoSor = m_sor;
+                        m_tartalom = true;
+                    }
+                }
+                ++k;
+            }
+            m_utasitas.append(t + i, k - i);
+            i = k;
+            continue;
+        }
 
         // A DELIMITER command stands on its own line between statements.
-        if (!tartalom && (c == QLatin1Char('D') || c == QLatin1Char('d'))) {
-            int b = i - 1;
-            while (b >= 0 && (t.at(b) == QLatin1Char(' ') || t.at(b) == QLatin1Char('\t')))
-                --b;
-            const bool sorElejen = b < 0 || t.at(b) == QLatin1Char('\n');
-            if (sorElejen && t.mid(i, 9).compare(QLatin1String("DELIMITER"), Qt::CaseInsensitive) == 0 &&
-                i + 9 < n && (t.at(i + 9) == QLatin1Char(' ') || t.at(i + 9) == QLatin1Char('\t'))) {
-                const int v = sorVege(i);
-                const QString uj =
-                    t.mid(i + 9, v - i - 9).trimmed().section(QRegularExpression(QStringLiteral("\\s")), 0, 0);
-                if (uj.isEmpty())
-                    return hiba(QStringLiteral("Hiányzó határoló a DELIMITER után"), sor);
-                hatarolo = uj;
-                puffer.clear();
-                tartalom = false;
-                i = v;
+        if (!m_tartalom && m_sorElejen && (c == 'D' || c == 'd')) {
+            const char* v = static_cast<const char*>(memchr(t + i, '\n', size_t(n - i)));
+            if (!v && !utolso)
+                goto varakozas;
+            const qsizetype sorVege = v ? v - t : n;
+            if (sorVege - i > 9 && qstrnicmp(t + i, "DELIMITER", 9) == 0 &&
+                (t[i + 9] == ' ' || t[i + 9] == '\t')) {
+                const QByteArray uj = QByteArray(t + i + 9, sorVege - i - 9).simplified();
+                const QByteArray elso = uj.left(uj.indexOf(' ') < 0 ? uj.size() : uj.indexOf(' '));
+                if (elso.isEmpty())
+                    return hibaJelez(QStringLiteral("Hiányzó határoló a DELIMITER után"), m_sor);
+                m_hatarolo = elso;
+                m_voltHatarolo = true;
+                tablaEpit();
+                m_utasitas.clear();
+                m_tartalom = false;
+                m_sorElejen = false;
+                i = sorVege;
                 continue;
             }
         }
 
-        if (c == QLatin1Char('\n')) {
-            ++sor;
-            puffer.append(c);
+        if (c == '\n') {
+            ++m_sor;
+            m_sorElejen = true;
+            m_utasitas.append(c);
             ++i;
             continue;
         }
 
-        if (c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('`')) {
-            const int kezd = sor;
-            if (!tartalom)
-                kezdoSor = sor;
-            tartalom = true;
-            puffer.append(c);
+        if (c == '\'' || c == '"' || c == '`') {
+            if (!m_tartalom)
+                m_kezdoSor = m_sor;
+            m_tartalom = true;
+            m_nyitoSor = m_sor;
+            m_idezo = c;
+            m_allapot = Allapot::Idezet;
+            m_sorElejen = false;
+            m_utasitas.append(c);
             ++i;
-            bool zarva = false;
-            while (i < n) {
-                const QChar d = t.at(i);
-                if (d == QLatin1Char('\n'))
-                    ++sor;
-                if (d == QLatin1Char('\\') && c != QLatin1Char('`') && i + 1 < n) {
-                    if (t.at(i + 1) == QLatin1Char('\n'))
-                        ++sor;
-                    puffer.append(d);
-                    puffer.append(t.at(i + 1));
-                    i += 2;
-                    continue;
-                }
-                puffer.append(d);
-                ++i;
-                if (d == c) {
-                    zarva = true;
-                    break;
-                }
+            continue;
+        }
+
+        if (c == '#') {
+            m_allapot = Allapot::SorMegjegyzes;
+            continue;
+        }
+        if (c == '-') {
+            if (i + 2 >= n && !utolso)
+                goto varakozas;
+            if (i + 1 < n && t[i + 1] == '-' && (i + 2 >= n || ures(t[i + 2]))) {
+                m_allapot = Allapot::SorMegjegyzes;
+                continue;
             }
-            if (!zarva)
-                return hiba(QStringLiteral("Lezáratlan idézet"), kezd);
-            continue;
         }
-
-        if (c == QLatin1Char('#') ||
-            (c == QLatin1Char('-') && i + 1 < n && t.at(i + 1) == QLatin1Char('-') &&
-             (i + 2 >= n || t.at(i + 2).isSpace()))) {
-            i = sorVege(i);
-            continue;
-        }
-
-        if (c == QLatin1Char('/') && i + 1 < n && t.at(i + 1) == QLatin1Char('*')) {
-            const int kezd = sor;
-            const bool vegrehajtando = i + 2 < n && (t.at(i + 2) == QLatin1Char('!') ||
-                                                     (t.at(i + 2) == QLatin1Char('M') && i + 3 < n &&
-                                                      t.at(i + 3) == QLatin1Char('!')));
-            const int vege = int(t.indexOf(QLatin1String("*/"), i + 2));
-            if (vege < 0)
-                return hiba(QStringLiteral("Lezáratlan megjegyzés"), kezd);
-            const QString resz = t.mid(i, vege + 2 - i);
-            sor += int(resz.count(QLatin1Char('\n')));
-            if (vegrehajtando) {
-                if (!tartalom)
-                    kezdoSor = kezd;
-                tartalom = true;
-                puffer.append(resz);
-            } else {
-                puffer.append(QLatin1Char(' '));
+        if (c == '/') {
+            if (i + 3 >= n && !utolso)
+                goto varakozas;
+            if (i + 1 < n && t[i + 1] == '*') {
+                m_vegrehajtando = i + 2 < n && (t[i + 2] == '!' ||
+                                                (t[i + 2] == 'M' && i + 3 < n && t[i + 3] == '!'));
+                m_nyitoSor = m_sor;
+                m_allapot = Allapot::BlokkMegjegyzes;
+                m_sorElejen = false;
+                if (m_vegrehajtando) {
+                    if (!m_tartalom)
+                        m_kezdoSor = m_sor;
+                    m_tartalom = true;
+                    m_utasitas.append("/*", 2);
+                }
+                i += 2;
+                continue;
             }
-            i = vege + 2;
-            continue;
         }
 
-        if (c == hatarolo.at(0) && QStringView(t).sliced(i).startsWith(hatarolo)) {
-            const QString u = puffer.trimmed();
-            if (!u.isEmpty())
-                ki.m_utasitasok.append({u, kezdoSor});
-            puffer.clear();
-            tartalom = false;
-            i += int(hatarolo.size());
-            continue;
+        if (c == m_hatarolo.at(0)) {
+            const qsizetype h = m_hatarolo.size();
+            if (i + h > n && !utolso)
+                goto varakozas;
+            if (i + h <= n && memcmp(t + i, m_hatarolo.constData(), size_t(h)) == 0) {
+                kiad();
+                m_sorElejen = false;
+                i += h;
+                continue;
+            }
         }
 
-        if (!tartalom && !c.isSpace()) {
-            kezdoSor = sor;
-            tartalom = true;
+        if (c != ' ' && c != '\t')
+            m_sorElejen = false;
+        if (!m_tartalom && !ures(c)) {
+            m_kezdoSor = m_sor;
+            m_tartalom = true;
         }
-        puffer.append(c);
+        m_utasitas.append(c);
         ++i;
     }
-    if (tartalom)
-        return hiba(QStringLiteral("Befejezetlen utasítás a szkript végén"), kezdoSor);
+varakozas:
+    m_be.remove(0, i);
+    return true;
+}
+
+SqlSzkript SqlSzkript::elemez(const QString& t)
+{
+    SqlSzkript ki;
+    SzkriptDarabolo d([&ki](const QByteArray& u, int sor) {
+        ki.m_utasitasok.append({QString::fromUtf8(u), sor});
+    });
+    if (!d.etet(t.toUtf8()) || !d.vege()) {
+        ki.m_utasitasok.clear();
+        ki.m_hiba = d.hiba();
+        ki.m_hibaSor = d.hibaSor();
+    }
     return ki;
 }
 
@@ -151,7 +309,8 @@ SqlSzkript SqlSzkript::betolt(const QString& fajl)
     QFile f(fajl);
     if (!f.open(QIODevice::ReadOnly)) {
         SqlSzkript ki;
-        ki.m_hiba = QStringLiteral("A fájl nem olvasható: ") + fajl + QStringLiteral(": ") + f.errorString();
+        ki.m_hiba = QStringLiteral("A fájl nem olvasható: ") + fajl + QStringLiteral(": ") +
+                    f.errorString();
         return ki;
     }
     return elemez(FajlSzoveg(f.readAll()));

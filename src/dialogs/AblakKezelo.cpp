@@ -141,6 +141,15 @@ bool AblakKezelo::enterLepes(QWidget* w)
         gomb->click();
         return true;
     }
+    // A field whose Enter confirms the form (EnterGomb).
+    for (QWidget* p = w; p && p != m_ablak; p = p->parentWidget()) {
+        const QVariant v = p->property("enterGomb");
+        if (auto* gomb = qobject_cast<QAbstractButton*>(v.value<QObject*>())) {
+            if (gomb->isEnabled() && gomb->isVisible())
+                gomb->click();
+            return true;
+        }
+    }
     const bool lep = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
                      qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
                      qobject_cast<QAbstractSpinBox*>(w);

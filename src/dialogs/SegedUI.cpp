@@ -14,7 +14,10 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTableView>
+#include <QTranslator>
 
 QColor KiemeloSzin()
 {
@@ -39,6 +42,29 @@ void AlkalmazasStilus(QApplication& app)
     app.installEventFilter(new FokuszSzinezo(&app));
 }
 
+bool MagyarFelulet(QCoreApplication& app)
+{
+    const QLocale magyar(QLocale::Hungarian, QLocale::Hungary);
+    QLocale::setDefault(magyar);
+    const QString nev = QStringLiteral("qtbase_hu");
+    // Once per application, however often it is called.
+    if (app.findChild<QTranslator*>(nev, Qt::FindDirectChildrenOnly))
+        return true;
+    auto* t = new QTranslator(&app);
+    t->setObjectName(nev);
+    const QStringList mappak = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                QCoreApplication::applicationDirPath() +
+                                    QStringLiteral("/translations")};
+    for (const QString& m : mappak) {
+        if (t->load(magyar, QStringLiteral("qtbase"), QStringLiteral("_"), m)) {
+            QCoreApplication::installTranslator(t);
+            return true;
+        }
+    }
+    delete t;
+    return false;
+}
+
 void AblakBeallit(QWidget* ablak, bool meretezheto, bool enterLep)
 {
     if (!ablak || AblakKezelo::kezelo(ablak))
@@ -49,6 +75,12 @@ void AblakBeallit(QWidget* ablak, bool meretezheto, bool enterLep)
         ablak->setFont(f);
     }
     new AblakKezelo(ablak, meretezheto, enterLep);
+}
+
+void EnterGomb(QWidget* mezo, QAbstractButton* gomb)
+{
+    if (mezo)
+        mezo->setProperty("enterGomb", QVariant::fromValue<QObject*>(gomb));
 }
 
 void OszlopKiemel(QTableView* racs, int oszlop)
@@ -160,4 +192,40 @@ QSize AtlagKarakterSzelesseg(const QFontMetrics& fm)
 {
     const QString betuk = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     return QSize(fm.horizontalAdvance(betuk) / 52, fm.height());
+}
+
+int CimSzelesseg(const QHeaderView* fejlec, int oszlop)
+{
+    if (!fejlec || !fejlec->model())
+        return 0;
+    const QString cim =
+        fejlec->model()->headerData(oszlop, fejlec->orientation(), Qt::DisplayRole).toString();
+    QFont betu = fejlec->font();
+    const int alap = QFontMetrics(betu).horizontalAdvance(cim);
+    // The header may keep a font of its own while the window follows the
+    // font-size setting: the larger of the two, one step up.
+    if (betu.pointSizeF() > 0) {
+        qreal pont = betu.pointSizeF();
+        if (const QWidget* nezet = fejlec->parentWidget();
+            nezet && nezet->font().pointSizeF() > pont)
+            pont = nezet->font().pointSizeF();
+        betu.setPointSizeF(pont + 1);
+    } else if (betu.pixelSize() > 0) {
+        betu.setPixelSize(betu.pixelSize() + 1);
+    }
+    const int nagyobb = QFontMetrics(betu).horizontalAdvance(cim);
+    // The size hint holds the text at the current font with the margins and
+    // the sort mark; the larger font adds its own extra width.
+    return fejlec->sectionSizeHint(oszlop) + (nagyobb - alap);
+}
+
+void OszlopAranyok(QTableView* racs, const QList<int>& szazalekok, int levonas)
+{
+    if (!racs || !racs->model())
+        return;
+    const int szeles = qMax(0, racs->width() - levonas);
+    const QHeaderView* fejlec = racs->horizontalHeader();
+    const int darab = qMin(int(szazalekok.size()), racs->model()->columnCount());
+    for (int i = 0; i < darab; ++i)
+        racs->setColumnWidth(i, qMax(szeles * szazalekok.at(i) / 100, CimSzelesseg(fejlec, i)));
 }

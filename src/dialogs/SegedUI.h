@@ -7,15 +7,19 @@
 // and the small run-time input dialog.
 
 #include <QChar>
-#include <Qt>
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QSize>
 #include <QString>
+#include <Qt>
 
+class QAbstractButton;
 class QApplication;
+class QCoreApplication;
 class QComboBox;
 class QFontMetrics;
+class QHeaderView;
 class QLabel;
 class QTableView;
 class QWidget;
@@ -33,6 +37,15 @@ QColor KijeloltSzin();
 // back when it loses the focus.
 void AlkalmazasStilus(QApplication& app);
 
+// The Hungarian face of the program, set once by main() and by the widget
+// tests that check it: Hungary's Hungarian becomes the default locale
+// (decimal comma, month and day names) and Qt's own texts (the file and font
+// dialogs, the edits' context menu, the standard buttons) are translated
+// from "qtbase_hu" in Qt's translations folder, or in the "translations"
+// folder beside the program. False when no translation could be loaded (the
+// locale is set all the same).
+bool MagyarFelulet(QCoreApplication& app);
+
 // The window conventions for a dialog or window, called once after its
 // controls exist (the window's objectName() names its INI section, e.g.
 // "frm_Inp"):
@@ -45,6 +58,10 @@ void AlkalmazasStilus(QApplication& app);
 // - with enterLep, Enter pressed in a one-line edit, combo box, check box or
 //   spin box moves the focus to the next control.
 void AblakBeallit(QWidget* ablak, bool meretezheto, bool enterLep = true);
+// Enter pressed in `mezo` (or in a control inside it, such as a date edit's
+// text) presses `gomb` instead of moving the focus on: the last field of a
+// form confirms it, as the operator expects.
+void EnterGomb(QWidget* mezo, QAbstractButton* gomb);
 
 // Marks the column a list is sorted by: that column is painted KiemeloSzin,
 // the others in the window colour. The column is kept in the view's dynamic
@@ -64,6 +81,15 @@ QLabel* CimPanel(const QString& cim, Qt::Alignment igazitas, QWidget* szulo);
 // A read-only list grid: whole rows selected, one at a time, no row header,
 // rows a little higher than the text.
 void ListaRacsBeallit(QTableView* racs);
+
+// The width a grid column needs to show its whole title: at the header's
+// font and at one point larger (the windows' font-size step), with the
+// header's margins and, when the header shows one, the sort mark.
+int CimSzelesseg(const QHeaderView* fejlec, int oszlop);
+// Sets the columns of a list grid to their shares (percent, one per column)
+// of (grid width - levonas), each at least CimSzelesseg wide; a grid too
+// narrow for the titles scrolls sideways instead of clipping them.
+void OszlopAranyok(QTableView* racs, const QList<int>& szazalekok, int levonas);
 
 // Fills a combo box from the first column of a query (NULL gives an empty
 // item), after the optional first item. A non-editable combo box (the

@@ -1,32 +1,56 @@
 #pragma once
 
-// The sale item list ("Árlista"). For now the pick mode only: a modal list of
-// the live items (code, name, price) that returns the chosen item.
+// The price list "Árlista": the sale items with their recipe pane
+// ("Receptúra"), copying an item, the cost calculation list, and the item
+// editor "Árlista tétel".
 
-#include <QDialog>
+#include "TablaLeiras.h"
+#include "TorzsLista.h"
 
-class QTableView;
-class QSqlQueryModel;
+#include <QStringList>
+#include <functional>
 
-class Tfrm_TorzsCikkszam : public QDialog
+class QLabel;
+class TorzsModell;
+
+class Tfrm_TorzsCikkszam : public TorzsLista
 {
     Q_OBJECT
-
 public:
     explicit Tfrm_TorzsCikkszam(QWidget* szulo = nullptr);
 
-    // Opens the list and moves to the item; -1 (or an unknown key) leaves
-    // the first row current.
-    void megnyit(int kezdoAzon);
-    // The key of the current row; -1 when the list is empty.
-    int aktualisAzon() const;
-    QTableView* grid() const { return m_grid; }
+    QTableView* receptGrid() const { return m_receptGrid; }
+    TorzsModell* receptModell() const { return m_receptModell; }
+    QString receptTetelek() const;
+    QString receptBekerules() const;
+
+    // The steps of the extra actions, also run by the tests.
+    void receptUj();
+    void receptTorol();
+    void masol();
+    void bekerules();
+
+    // The item import window and the printed price list, when the program
+    // has them; their actions stay disabled without them.
+    static std::function<void(QWidget*)>& importAblak();
+    static std::function<void(QWidget*)>& arlistaNyomtat();
+
+protected:
+    int szerkeszto(int kulcs) override;
+    void aktualisValtozott() override;
 
 private:
-    QTableView* m_grid = nullptr;
-    QSqlQueryModel* m_modell = nullptr;
+    TablaLeiras m_receptLeiras;
+    TorzsModell* m_receptModell = nullptr;
+    QTableView* m_receptGrid = nullptr;
+    QLabel* m_tetelek = nullptr;
+    QLabel* m_receptAr = nullptr;
 };
 
-// The entry routine of the item list: the chosen `cikkazon` when closed with
-// "Elfogad" (Enter or a double click), -1 otherwise.
-int ArlistaValaszt(int kezdoAzon, bool valasztas, QWidget* szulo = nullptr);
+// The cost calculation as a text document: header "Bekerülés számítás", the
+// column line (not with sprint), one line per item (two with sprint),
+// footer.
+QStringList BekerulesLista(bool sprint);
+
+int ArlistaValaszt(int kezdo, bool valasztas, QWidget* szulo = nullptr);
+int CikkszamSzerkeszt(int cikkazon, QWidget* szulo = nullptr);

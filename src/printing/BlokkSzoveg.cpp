@@ -37,15 +37,29 @@ void FejlecHozzaad(QStringList& lista, const QString& cim)
     FejlecHozzaad(lista, cim, Beall, Profil1Szeles());
 }
 
-void LablecHozzaad(QStringList& lista, bool sprint, int w, const QDateTime& ido)
+void LablecHozzaad(QStringList& lista, bool sprint, int w, const QDateTime& ido, const QString& web)
 {
     lista << QString() << ido.toString(QStringLiteral("yyyy.MM.dd hh:mm:ss"));
-    if (sprint)
-        lista << BalraIgazit(TermekFelirat(), 24) << KeszitoWebCim;
-    else
-        lista << BalraIgazit(TermekFelirat(), w - int(KeszitoWebCim.size())) + KeszitoWebCim;
+    const QString termek = TermekFelirat();
+    if (sprint) {
+        lista << BalraIgazit(termek, 24);
+        if (!web.isEmpty())
+            lista << web;
+    } else if (web.isEmpty()) {
+        lista << termek;
+    } else if (termek.size() + 1 + web.size() <= w) {
+        lista << BalraIgazit(termek, w - int(web.size())) + web;
+    } else {
+        // Label and address never run together or past the paper's edge.
+        lista << termek << web;
+    }
     for (int i = 0; i < 4; ++i)
         lista << QString();
+}
+
+void LablecHozzaad(QStringList& lista, bool sprint, int w, const QDateTime& ido)
+{
+    LablecHozzaad(lista, sprint, w, ido, KeszitoWebCim());
 }
 
 void LablecHozzaad(QStringList& lista)

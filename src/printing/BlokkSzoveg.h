@@ -18,23 +18,27 @@
 
 struct TBeall;
 
-// The product label and the maker's web address (21 characters) of the footer.
+// The product label of the footer; the maker's web address beside it is
+// KeszitoWebCim() (Beall.h), empty unless the INI file names one.
 QString TermekFelirat();
-inline const QString KeszitoWebCim = QStringLiteral("www.vexlo-szoftver.hu");
 
 // Appends the standard header: a blank line, the owner block (centred on the
 // width of profile 1, or on 24 with "SPrint"), a blank line, the centred
 // title and a blank line. Reads Beall and profile 1.
 void FejlecHozzaad(QStringList& lista, const QString& cim);
 // Appends the standard footer: a blank line, the date and time, the product
-// label and the web address (one line ending at the width of profile 1, or
-// two lines of the 24-character layout with "SPrint"), four blank lines.
+// label and the maker's web address when one is set (one line ending at the
+// width of profile 1 with at least one space between them, or two lines when
+// they do not fit or with "SPrint", whose label is padded to 24), four blank
+// lines.
 void LablecHozzaad(QStringList& lista);
 
 // The same with the inputs given: the owner fields and SPrint of `b`, the
 // line width w and the time printed in the footer.
 void FejlecHozzaad(QStringList& lista, const QString& cim, const TBeall& b, int w);
 void LablecHozzaad(QStringList& lista, bool sprint, int w, const QDateTime& ido);
+void LablecHozzaad(QStringList& lista, bool sprint, int w, const QDateTime& ido,
+                   const QString& web);
 
 // The width of profile 1; AlapSzeles when it does not exist.
 inline constexpr int AlapSzeles = 40;

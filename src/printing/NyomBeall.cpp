@@ -1,6 +1,8 @@
 #include "NyomBeall.h"
 
+#include "HibaKezeles.h"
 #include "Inp.h"
+#include "InpStr.h"
 #include "KozosDB.h"
 #include "NyomtatoModell.h"
 #include "Radio.h"
@@ -10,6 +12,7 @@
 #include "Uzenetek.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFontDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,12 +25,13 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
-const QStringList portok = {
-    QStringLiteral("LPT1"), QStringLiteral("LPT2"), QStringLiteral("LPT3"), QStringLiteral("COM1"),
-    QStringLiteral("COM2"), QStringLiteral("COM3"), QStringLiteral("COM4"), QStringLiteral("COM5"),
-    QStringLiteral("COM6"), QStringLiteral("FILE")};
+const QStringList portok = {QStringLiteral("LPT1"), QStringLiteral("LPT2"), QStringLiteral("LPT3"),
+                            QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"),
+                            QStringLiteral("COM4"), QStringLiteral("COM5"), QStringLiteral("COM6"),
+                            QStringLiteral("FILE")};
 
 bool nyomtatoValaszt(TNyomtato& ny, QWidget* szulo)
 {
@@ -36,7 +40,8 @@ bool nyomtatoValaszt(TNyomtato& ny, QWidget* szulo)
         Figyelmeztetes(Forditas(QStringLiteral("Nincs telepített nyomtató.")), szulo);
         return false;
     }
-    const int i = RadioValasztLista(0, nevek, Forditas(QStringLiteral("Nyomtató választás")), szulo);
+    const int i =
+        RadioValasztLista(0, nevek, Forditas(QStringLiteral("Nyomtató választás")), szulo);
     if (i < 0 || i >= nevek.size())
         return false;
     ny.nyomtato_nev = nevek.at(i);
@@ -54,10 +59,12 @@ bool szamKer(const QString& felirat, const QString& kerdes, double alap, int& ce
 
 bool szelesEsEmeles(TNyomtato& ny, QWidget* szulo)
 {
-    return szamKer(QStringLiteral("Szélesség"), QStringLiteral("Add meg a papír szélességét karakterben!"), 40,
-                   ny.szeles, szulo)
-        && szamKer(QStringLiteral("Extra sorok"), QStringLiteral("Hány sort emeljen a nyomtató a nyomtatás után?"),
-                   5, ny.extrasor, szulo);
+    return szamKer(QStringLiteral("Szélesség"),
+                   QStringLiteral("Add meg a papír szélességét karakterben!"), 40, ny.szeles,
+                   szulo) &&
+           szamKer(QStringLiteral("Extra sorok"),
+                   QStringLiteral("Hány sort emeljen a nyomtató a nyomtatás után?"), 5, ny.extrasor,
+                   szulo);
 }
 
 bool kodlapEsMarka(TNyomtato& ny, QWidget* szulo)
@@ -65,8 +72,24 @@ bool kodlapEsMarka(TNyomtato& ny, QWidget* szulo)
     ny.kodlapkonv = RadioValasztLista(0, KodlapNevek(), Forditas(QStringLiteral("Kódlap")), szulo);
     if (ny.kodlapkonv < 0)
         return false;
-    ny.marka = RadioValasztLista(0, MarkaNevek(), Forditas(QStringLiteral("Nyomtató gyártmány")), szulo);
+    ny.marka =
+        RadioValasztLista(0, MarkaNevek(), Forditas(QStringLiteral("Nyomtató gyártmány")), szulo);
     return ny.marka >= 0;
+}
+
+// The port "FILE": the file the documents go to, proposed in the data
+// folder; the profile keeps its full path as the printer name.
+bool fajlKer(TNyomtato& ny, QWidget* szulo)
+{
+    QString fajl = QDir::toNativeSeparators(FajlKimenetAlap());
+    if (!InpSzoveg(Forditas(QStringLiteral("Kimeneti fájl")),
+                   Forditas(QStringLiteral("Melyik fájlba kerüljön a nyomtatás?")), fajl, -1, true,
+                   szulo))
+        return false;
+    fajl = fajl.trimmed();
+    ny.nyomtato_nev =
+        fajl.isEmpty() ? FajlKimenetAlap() : PortFajl(QDir::fromNativeSeparators(fajl));
+    return true;
 }
 
 } // namespace
@@ -75,18 +98,20 @@ bool UjNyomtatoKer(TNyomtato& ny, QWidget* szulo)
 {
     ny.marka = -1;
     ny.kodlapkonv = -1;
-    ny.nyomtipus = RadioValasztLista(0, NyomtipusNevek(), Forditas(QStringLiteral("Nyomtatás típusa")), szulo);
+    ny.nyomtipus =
+        RadioValasztLista(0, NyomtipusNevek(), Forditas(QStringLiteral("Nyomtatás típusa")), szulo);
     switch (ny.nyomtipus) {
     case 0: {
         if (!nyomtatoValaszt(ny, szulo))
             return false;
         bool ok = false;
-        const QFont betu = QFontDialog::getFont(&ok, QFont(QStringLiteral("Courier New"), 10), szulo, QString(),
-                                                QFontDialog::DontUseNativeDialog);
+        const QFont betu = QFontDialog::getFont(&ok, QFont(QStringLiteral("Courier New"), 10),
+                                                szulo, QString(), QFontDialog::DontUseNativeDialog);
         if (!ok)
             return false;
         ny.betutipus = betu.family();
-        ny.betumeret = betu.pointSize() > 0 ? betu.pointSize() : int(std::lround(betu.pointSizeF()));
+        ny.betumeret =
+            betu.pointSize() > 0 ? betu.pointSize() : int(std::lround(betu.pointSizeF()));
         if (!szelesEsEmeles(ny, szulo))
             return false;
         break;
@@ -97,10 +122,13 @@ bool UjNyomtatoKer(TNyomtato& ny, QWidget* szulo)
             if (!nyomtatoValaszt(ny, szulo))
                 return false;
         } else {
-            const int p = RadioValasztLista(0, portok, Forditas(QStringLiteral("Port választás")), szulo);
+            const int p =
+                RadioValasztLista(0, portok, Forditas(QStringLiteral("Port választás")), szulo);
             if (p < 0)
                 return false;
             ny.nyomtato_nev = portok.at(p);
+            if (ny.nyomtato_nev == QLatin1String("FILE") && !fajlKer(ny, szulo))
+                return false;
         }
         if (!kodlapEsMarka(ny, szulo) || !szelesEsEmeles(ny, szulo))
             return false;
@@ -115,13 +143,13 @@ bool UjNyomtatoKer(TNyomtato& ny, QWidget* szulo)
     return true;
 }
 
-Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
-    : QDialog(szulo)
+Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo) : QDialog(szulo)
 {
     setObjectName(QStringLiteral("frm_NyomBeall"));
     setWindowTitle(Forditas(QStringLiteral("Nyomtatók")));
     setSizeGripEnabled(true);
-    resize(760, 360);
+    // Wide enough for every column title and the longest type name.
+    resize(940, 360);
 
     const auto akcio = [this](const char* felirat, const QKeySequence& billentyu, auto slot) {
         auto* a = new QAction(Forditas(QString::fromUtf8(felirat)), this);
@@ -161,7 +189,6 @@ Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
     m_racs->setObjectName(QStringLiteral("DBGrid1"));
     m_racs->setModel(m_modell);
     ListaRacsBeallit(m_racs);
-    m_racs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_racs->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_racs, &QWidget::customContextMenuRequested, this, [this](const QPoint& hely) {
         QMenu menu(this);
@@ -202,23 +229,13 @@ Tfrm_NyomBeall::Tfrm_NyomBeall(QWidget* szulo)
 
 void Tfrm_NyomBeall::betolt()
 {
-    try {
-        m_lista.betolt(NyomtatoFajl());
-    } catch (const std::exception& e) {
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromStdString(e.what()), this);
-    }
+    HibaKezel(this, [this] { m_lista.betolt(NyomtatoFajl()); });
     frissit();
 }
 
 bool Tfrm_NyomBeall::ment()
 {
-    try {
-        m_lista.ment(NyomtatoFajl());
-        return true;
-    } catch (const std::exception& e) {
-        HibaUzenet(QStringLiteral("Hiba: ") + QString::fromStdString(e.what()), this);
-        return false;
-    }
+    return HibaKezel(this, [this] { m_lista.ment(NyomtatoFajl()); });
 }
 
 void Tfrm_NyomBeall::done(int eredmeny)
@@ -236,7 +253,8 @@ void Tfrm_NyomBeall::frissit()
     m_modell->frissit();
     if (akt >= 0)
         m_racs->selectionModel()->setCurrentIndex(m_modell->index(akt, 0),
-                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                                                  QItemSelectionModel::ClearAndSelect |
+                                                      QItemSelectionModel::Rows);
     m_lista.aktualisBeallit(akt);
     aktualisValtozott();
 }
@@ -262,9 +280,9 @@ void Tfrm_NyomBeall::UjNyomtato()
 
 void Tfrm_NyomBeall::Torol()
 {
-    if (m_lista.aktualisSor()
-        && Megerosites(Forditas(QStringLiteral("Valóban töröljem a nyomtatót?")),
-                       Forditas(QStringLiteral("Megerősítés")), this))
+    if (m_lista.aktualisSor() &&
+        Megerosites(Forditas(QStringLiteral("Valóban töröljem a nyomtatót?")),
+                    Forditas(QStringLiteral("Megerősítés")), this))
         m_lista.torol(m_lista.aktualis());
     else
         m_lista.ujraszamoz();
@@ -285,9 +303,10 @@ void Tfrm_NyomBeall::Lejjebb()
 
 void Tfrm_NyomBeall::oszlopSzelessegek()
 {
-    const int szeles = m_racs->width() - 40;
+    QList<int> aranyok;
     for (int i = 0; i < NyomtatoModell::OszlopDarab; ++i)
-        m_racs->setColumnWidth(i, szeles * NyomtatoModell::oszlopArany(i) / 100);
+        aranyok << NyomtatoModell::oszlopArany(i);
+    OszlopAranyok(m_racs, aranyok, 40);
 }
 
 void Tfrm_NyomBeall::resizeEvent(QResizeEvent* e)

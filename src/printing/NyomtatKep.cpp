@@ -1,6 +1,8 @@
 #include "NyomtatKep.h"
 
+#include "Beall.h"
 #include "KozosDB.h"
+#include "NyomBeall.h"
 #include "SegedUI.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -99,17 +101,34 @@ Tfrm_NyomtatKep::Tfrm_NyomtatKep(QWidget* szulo)
     connect(m_nyomtat, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_bezar, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Without a profile the document can only be looked at: the reason and
+    // the way to a printer are shown instead of "Nyomtat".
+    m_hiany = new QLabel(this);
+    m_hiany->setObjectName(QStringLiteral("lblNincsNyomtato"));
+    m_hiany->setWordWrap(true);
+    m_beallit = new QPushButton(Forditas(QStringLiteral("Nyomtatók beállítása")), this);
+    m_beallit->setObjectName(QStringLiteral("btnNyomtatoBeallitas"));
+    m_beallit->setAutoDefault(false);
+    connect(m_beallit, &QPushButton::clicked, this, [this] {
+        NyomtatoBeallitas(this);
+        profilBeallit(m_profil);
+    });
+    m_hiany->hide();
+    m_beallit->hide();
+
     auto* panel = new QHBoxLayout;
     panel->addWidget(m_kep);
     panel->addWidget(m_csoport, 1);
     auto* gombok = new QVBoxLayout;
     gombok->addWidget(m_nyomtat);
+    gombok->addWidget(m_beallit);
     gombok->addWidget(m_bezar);
     gombok->addStretch();
     panel->addLayout(gombok);
 
     auto* fo = new QVBoxLayout(this);
     fo->addWidget(m_szoveg, 1);
+    fo->addWidget(m_hiany);
     fo->addLayout(panel);
 
     AblakBeallit(this, true, false);
@@ -167,4 +186,26 @@ void Tfrm_NyomtatKep::nyomtatLathato(bool lathato)
 {
     m_nyomtat->setVisible(lathato);
     m_nyomtat->setEnabled(lathato);
+    m_hiany->setText(
+        Forditas(
+            QStringLiteral("Nyomtatás nem lehetséges: nincs beállítva nyomtató (%1. nyomtató)."))
+            .arg(m_profil) +
+        QLatin1Char(' ') +
+        Forditas(
+            QStringLiteral("Nyomtatót a Rendszer menü \u201eNyomtatók beállítása\u201d pontjában "
+                           "lehet felvenni (rendszergazdai joggal).")));
+    m_hiany->setVisible(!lathato);
+    m_beallit->setVisible(!lathato);
+    // The set-up is an administrator's task, as in the main menu.
+    m_beallit->setEnabled(Jog.rendszergazda);
+}
+
+bool Tfrm_NyomtatKep::profilBeallit(int n)
+{
+    m_profil = n;
+    const bool van = NyomtatoBetolt(n, ny);
+    if (van)
+        margoBeallit(ny.szeles);
+    nyomtatLathato(van);
+    return van;
 }

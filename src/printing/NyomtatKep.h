@@ -30,7 +30,15 @@ public:
     // The chosen printer, 0..3 for "1. nyomtató".."4. nyomtató"; -1 none.
     void nyomtatoBeallit(int index);
     int nyomtatoIndex() const;
+    // Shows "Nyomtat", or, when no profile can print, the reason and the
+    // button that opens the printer set-up.
     void nyomtatLathato(bool lathato);
+    // Reads profile n into ny: the margin at its width and "Nyomtat" shown
+    // when it exists. False when there is no profile n.
+    bool profilBeallit(int n);
+
+    QLabel* hianyCimke() const { return m_hiany; }
+    QPushButton* beallitGomb() const { return m_beallit; }
 
     // The profile the document goes to when printed.
     TNyomtato ny;
@@ -48,5 +56,8 @@ private:
     QList<QRadioButton*> m_gombok;
     QPushButton* m_nyomtat;
     QPushButton* m_bezar;
+    QLabel* m_hiany;
+    QPushButton* m_beallit;
     int m_margo = 0;
+    int m_profil = 1;
 };

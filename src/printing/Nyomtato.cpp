@@ -1,23 +1,30 @@
 #include "Nyomtato.h"
 
 #include "Ansi.h"
+#include "Hiba.h"
 #include "Mappak.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
-#include <stdexcept>
 
-namespace {
+namespace
+{
 
 const QStringList mezoDefiniciok = {
-    QStringLiteral("nyomtato:Integer"),     QStringLiteral("nyomtato_nev:String(50)"),
-    QStringLiteral("nyomtipus:Integer"),    QStringLiteral("kodlapkonv:Integer"),
-    QStringLiteral("betutipus:String(20)"), QStringLiteral("betumeret:Integer"),
-    QStringLiteral("szeles:Integer"),       QStringLiteral("extrasor:Integer"),
-    QStringLiteral("marka:Integer"),        QStringLiteral("cutter:Boolean"),
-    QStringLiteral("nyomtipus_nev:String(50)"), QStringLiteral("kodlapkonv_nev:String(50)"),
+    QStringLiteral("nyomtato:Integer"),
+    QStringLiteral("nyomtato_nev:String(50)"),
+    QStringLiteral("nyomtipus:Integer"),
+    QStringLiteral("kodlapkonv:Integer"),
+    QStringLiteral("betutipus:String(20)"),
+    QStringLiteral("betumeret:Integer"),
+    QStringLiteral("szeles:Integer"),
+    QStringLiteral("extrasor:Integer"),
+    QStringLiteral("marka:Integer"),
+    QStringLiteral("cutter:Boolean"),
+    QStringLiteral("nyomtipus_nev:String(50)"),
+    QStringLiteral("kodlapkonv_nev:String(50)"),
     QStringLiteral("marka_nev:String(50)"),
 };
 
@@ -88,18 +95,26 @@ QString szoveg(const QStringList& m, int i)
 bool logikai(const QStringList& m, int i)
 {
     const QString s = szoveg(m, i).trimmed().toLower();
-    return s == QLatin1String("true") || s == QLatin1String("t") || s == QLatin1String("1")
-        || s == QLatin1String("i") || s == QLatin1String("igen") || s == QLatin1String("yes")
-        || s == QLatin1String("y");
+    return s == QLatin1String("true") || s == QLatin1String("t") || s == QLatin1String("1") ||
+           s == QLatin1String("i") || s == QLatin1String("igen") || s == QLatin1String("yes") ||
+           s == QLatin1String("y");
 }
 
 } // namespace
 
 const QStringList& NyomtipusNevek()
 {
+    // The graphic and the text path go through the system's printing: the
+    // Windows spooler there, CUPS elsewhere.
+#ifdef Q_OS_WIN
     static const QStringList n = {QStringLiteral("Windows nyomtatás (grafikus)"),
                                   QStringLiteral("Windows nyomtatás (szöveges)"),
                                   QStringLiteral("Direkt nyomtatás (Port)")};
+#else
+    static const QStringList n = {QStringLiteral("CUPS nyomtatás (grafikus)"),
+                                  QStringLiteral("CUPS nyomtatás (szöveges)"),
+                                  QStringLiteral("Direkt nyomtatás (Port)")};
+#endif
     return n;
 }
 
@@ -135,8 +150,9 @@ QString NyomtatoFajl()
 QByteArray NyomtatoCsv(const QList<TNyomtato>& lista)
 {
     QList<TNyomtato> rendezett = lista;
-    std::stable_sort(rendezett.begin(), rendezett.end(),
-                     [](const TNyomtato& a, const TNyomtato& b) { return a.nyomtato < b.nyomtato; });
+    std::stable_sort(
+        rendezett.begin(), rendezett.end(),
+        [](const TNyomtato& a, const TNyomtato& b) { return a.nyomtato < b.nyomtato; });
 
     QStringList fej;
     for (const QString& d : mezoDefiniciok)
@@ -144,12 +160,18 @@ QByteArray NyomtatoCsv(const QList<TNyomtato>& lista)
     QString s = fej.join(QLatin1Char(',')) + QLatin1String("\r\n");
     for (const TNyomtato& ny : rendezett) {
         const QStringList mezok = {
-            QString::number(ny.nyomtato),  idez(ny.nyomtato_nev),
-            QString::number(ny.nyomtipus), QString::number(ny.kodlapkonv),
-            idez(ny.betutipus),            QString::number(ny.betumeret),
-            QString::number(ny.szeles),    QString::number(ny.extrasor),
-            QString::number(ny.marka),     ny.cutter ? QStringLiteral("True") : QStringLiteral("False"),
-            idez(ny.nyomtipus_nev),        idez(ny.kodlapkonv_nev),
+            QString::number(ny.nyomtato),
+            idez(ny.nyomtato_nev),
+            QString::number(ny.nyomtipus),
+            QString::number(ny.kodlapkonv),
+            idez(ny.betutipus),
+            QString::number(ny.betumeret),
+            QString::number(ny.szeles),
+            QString::number(ny.extrasor),
+            QString::number(ny.marka),
+            ny.cutter ? QStringLiteral("True") : QStringLiteral("False"),
+            idez(ny.nyomtipus_nev),
+            idez(ny.kodlapkonv_nev),
             idez(ny.marka_nev),
         };
         s += mezok.join(QLatin1Char(',')) + QLatin1String("\r\n");
@@ -185,8 +207,9 @@ QList<TNyomtato> NyomtatoCsvOlvas(const QByteArray& adat)
     qsizetype elso = 0;
     for (qsizetype i = 0; i < sorok.size(); ++i) {
         const QStringList& m = sorok.at(i);
-        if (m.size() >= 2 && m.at(0).trimmed().startsWith(QLatin1String("nyomtato"), Qt::CaseInsensitive)
-            && m.at(1).trimmed().startsWith(QLatin1String("nyomtato_nev"), Qt::CaseInsensitive))
+        if (m.size() >= 2 &&
+            m.at(0).trimmed().startsWith(QLatin1String("nyomtato"), Qt::CaseInsensitive) &&
+            m.at(1).trimmed().startsWith(QLatin1String("nyomtato_nev"), Qt::CaseInsensitive))
             elso = i + 1;
     }
 
@@ -212,8 +235,9 @@ QList<TNyomtato> NyomtatoCsvOlvas(const QByteArray& adat)
         ny.marka_nev = szoveg(m, 12);
         lista << ny;
     }
-    std::stable_sort(lista.begin(), lista.end(),
-                     [](const TNyomtato& a, const TNyomtato& b) { return a.nyomtato < b.nyomtato; });
+    std::stable_sort(lista.begin(), lista.end(), [](const TNyomtato& a, const TNyomtato& b) {
+        return a.nyomtato < b.nyomtato;
+    });
     return lista;
 }
 
@@ -223,8 +247,8 @@ QList<TNyomtato> NyomtatoListaOlvas(const QString& fajl)
     if (!f.exists())
         return {};
     if (!f.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QStringLiteral("A nyomtatók fájlja nem olvasható: %1\r\n%2").arg(fajl, f.errorString()).toStdString());
+        throw Hiba(QStringLiteral("A nyomtatók fájlja nem olvasható: %1\r\n%2")
+                       .arg(fajl, f.errorString()));
     return NyomtatoCsvOlvas(f.readAll());
 }
 
@@ -233,8 +257,8 @@ void NyomtatoListaIr(const QString& fajl, const QList<TNyomtato>& lista)
     QSaveFile f(fajl);
     const QByteArray adat = NyomtatoCsv(lista);
     if (!f.open(QIODevice::WriteOnly) || f.write(adat) != adat.size() || !f.commit())
-        throw std::runtime_error(
-            QStringLiteral("A nyomtatók fájlja nem írható: %1\r\n%2").arg(fajl, f.errorString()).toStdString());
+        throw Hiba(
+            QStringLiteral("A nyomtatók fájlja nem írható: %1\r\n%2").arg(fajl, f.errorString()));
 }
 
 bool NyomtatoBetolt(int n, TNyomtato& ny)

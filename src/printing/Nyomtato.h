@@ -19,16 +19,16 @@
 #include <QStringList>
 
 struct TNyomtato {
-    int nyomtato = 0;         // profile number, 1 upwards
-    QString nyomtato_nev;     // printer name, or the port for the port path
-    int nyomtipus = 0;        // 0 graphic, 1 raw spooler job, 2 port or file
-    int kodlapkonv = 0;       // 0 Windows1250, 1 PC850, 2 PC852, 3 PC437
-    QString betutipus;        // font name (graphic path)
-    int betumeret = 0;        // font size in points (graphic path)
-    int szeles = 0;           // line width in characters
-    int extrasor = 0;         // blank lines fed after a document
-    int marka = 0;            // 0 Star, 1 Samsung, 2 Elzab, 3 other
-    bool cutter = false;      // the printer has a cutter
+    int nyomtato = 0;     // profile number, 1 upwards
+    QString nyomtato_nev; // printer name, or the port for the port path
+    int nyomtipus = 0;    // 0 graphic, 1 raw spooler job, 2 port or file
+    int kodlapkonv = 0;   // 0 Windows1250, 1 PC850, 2 PC852, 3 PC437
+    QString betutipus;    // font name (graphic path)
+    int betumeret = 0;    // font size in points (graphic path)
+    int szeles = 0;       // line width in characters
+    int extrasor = 0;     // blank lines fed after a document
+    int marka = 0;        // 0 Star, 1 Samsung, 2 Elzab, 3 other
+    bool cutter = false;  // the printer has a cutter
     QString nyomtipus_nev;
     QString kodlapkonv_nev;
     QString marka_nev;
@@ -56,8 +56,7 @@ QByteArray NyomtatoCsv(const QList<TNyomtato>& lista);
 QList<TNyomtato> NyomtatoCsvOlvas(const QByteArray& adat);
 
 // The whole list of a profile file: an empty list when the file does not
-// exist. Both throw std::runtime_error (with a Hungarian message naming the
-// file) when the file cannot be read or written. Writing sorts by
-// `nyomtato` and replaces the file only once the new content is complete.
+// exist. Both throw Hiba (with a Hungarian message naming the file) when the file cannot be read or
+// written. Writing sorts by `nyomtato` and replaces the file only once the new content is complete.
 QList<TNyomtato> NyomtatoListaOlvas(const QString& fajl);
 void NyomtatoListaIr(const QString& fajl, const QList<TNyomtato>& lista);

@@ -21,7 +21,7 @@ public:
 
     // Replaces the rows (sorted by `nyomtato`); the first becomes current.
     void beallit(const QList<TNyomtato>& sorok);
-    // Loads and saves the profile file (std::runtime_error on failure).
+    // Loads and saves the profile file (Hiba on failure).
     void betolt(const QString& fajl);
     void ment(const QString& fajl) const;
 

@@ -43,7 +43,12 @@ QVariant NyomtatoModell::data(const QModelIndex& index, int szerep) const
         return {};
     switch (index.column()) {
     case Sorszam: return ny.nyomtato;
-    case Tipus: return ny.nyomtipus_nev;
+    // The names of known codes as this workstation calls them (a file from
+    // another system may hold other words).
+    case Tipus:
+        return ny.nyomtipus >= 0 && ny.nyomtipus < NyomtipusNevek().size()
+                   ? NyomtipusNevek().at(ny.nyomtipus)
+                   : ny.nyomtipus_nev;
     case Nyomtato: return ny.nyomtato_nev;
     case Betutipus: return ny.betutipus;
     case Betumeret: return ny.betumeret > 0 ? QVariant(ny.betumeret) : QVariant(); // none on the text paths
@@ -58,8 +63,9 @@ QVariant NyomtatoModell::headerData(int oszlop, Qt::Orientation irany, int szere
 {
     if (irany != Qt::Horizontal || szerep != Qt::DisplayRole)
         return QAbstractTableModel::headerData(oszlop, irany, szerep);
-    static const char* const cimek[OszlopDarab] = {
-        "sorszám", "nyomt.típusa", "nyomtató", "betűtípus", "betűméret", "széles", "extra sor", "cutter", "márka"};
+    static const char* const cimek[OszlopDarab] = {"sorszám",   "nyomt.típusa", "nyomtató",
+                                                   "betűtípus", "betűméret",    "széles",
+                                                   "extra sor", "vágóegység",   "márka"};
     return oszlop >= 0 && oszlop < OszlopDarab ? Forditas(QString::fromUtf8(cimek[oszlop])) : QVariant();
 }
 

@@ -1,13 +1,14 @@
 #include "RawNyomtatas.h"
 
+#include "KozosDB.h"
 #include "Mappak.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPrinterInfo>
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 RawCel& rawCel()
 {
@@ -44,10 +45,12 @@ RawCel RawNyomtatoCel(RawCel cel)
     return regi;
 }
 
-QStringList TelepitettNyomtatok()
+QString NyomtatasHibaSzoveg(const QString& ok)
 {
-    return QPrinterInfo::availablePrinterNames();
+    return Forditas(QStringLiteral("Hiba nyomtatás közben:")) + QStringLiteral("\r\n") + ok;
 }
+
+NyomtatasHiba::NyomtatasHiba(const QString& ok) : Hiba(NyomtatasHibaSzoveg(ok)) {}
 
 QString PortAlapEszkoz(const QString& port)
 {
@@ -68,7 +71,8 @@ QString PortAlapEszkoz(const QString& port)
 #endif
 }
 
-namespace {
+namespace
+{
 
 bool portNevE(const QString& nev)
 {
@@ -96,8 +100,14 @@ QString PortFajl(const QString& nev, QString* hiba)
         return eszkoz;
     }
     if (n.compare(QLatin1String("FILE"), Qt::CaseInsensitive) == 0)
-        return QDir::current().filePath(n);
-    return n;
+        return FajlKimenetAlap();
+    // Never the program's current folder, which the operator does not see.
+    return QDir(AdatMappa()).absoluteFilePath(n);
+}
+
+QString FajlKimenetAlap()
+{
+    return AdatMappa() + QStringLiteral("/Nyomtatas.txt");
 }
 
 bool PortEszkozE(const QString& nev)
@@ -106,7 +116,8 @@ bool PortEszkozE(const QString& nev)
 #ifdef Q_OS_WIN
     return portNevE(n);
 #else
-    return portNevE(n) || QDir::cleanPath(QDir::current().absoluteFilePath(n)).startsWith(QLatin1String("/dev/"));
+    return portNevE(n) || QDir::cleanPath(QDir(AdatMappa()).absoluteFilePath(n))
+                              .startsWith(QLatin1String("/dev/"));
 #endif
 }
 

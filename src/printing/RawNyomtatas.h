@@ -4,6 +4,8 @@
 // Linux, the Windows spooler on Windows), the list of installed printers,
 // and the port path (LPT and COM names mapped to device files, or a file).
 
+#include "Hiba.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,8 +18,20 @@
 bool RawNyomtat(const QString& nyomtato, const QByteArray& adat, QString* hiba = nullptr);
 
 // The names of the installed printers (queues), as the printer dialogs list
-// them; empty when there are none.
+// them; empty when there are none. One implementation per platform.
 QStringList TelepitettNyomtatok();
+
+// A document that could not be printed: its message is the whole text of the
+// error box, the translated "Hiba nyomtatás közben:", CR LF and the reason.
+class NyomtatasHiba : public Hiba
+{
+public:
+    explicit NyomtatasHiba(const QString& ok);
+    QString hibaSzoveg() const override { return uzenet(); }
+};
+// The error text of the printing paths: the translated
+// "Hiba nyomtatás közben:", CR LF and the reason.
+QString NyomtatasHibaSzoveg(const QString& ok);
 
 // Replaces the spooler behind RawNyomtat (tests); an empty function restores
 // the spooler. Returns the previous replacement.
@@ -32,11 +46,16 @@ inline const QString PortSzakasz = QStringLiteral("Portok");
 // itself); empty for other names.
 QString PortAlapEszkoz(const QString& port);
 
+// The file a profile on the port "FILE" writes to when it names none:
+// AdatMappa() + "/Nyomtatas.txt".
+QString FajlKimenetAlap();
+
 // The file the port path writes for a name: the configured (or default)
-// device of LPT1..LPT3 and COM1..COM6 (any case), "FILE" in the current
-// directory, any other non-empty name as a file path (a device such as
-// /dev/usb/lp0, or a file). Empty, with the reason in *hiba, for an empty name
-// and for LPT or COM numbers without a device.
+// device of LPT1..LPT3 and COM1..COM6 (any case), FajlKimenetAlap() for
+// "FILE", any other non-empty name as a file path (a device such as
+// /dev/usb/lp0, or a file; a relative path lies in the data folder). Empty,
+// with the reason in *hiba, for an empty name and for LPT or COM numbers
+// without a device.
 QString PortFajl(const QString& nev, QString* hiba = nullptr);
 
 // True when the port path must not create the file: mapped ports and paths

@@ -1,22 +1,34 @@
 #include "SzovegNyomtat.h"
 
 #include "BlokkSzoveg.h"
+#include "HibaKezeles.h"
 #include "KozosDB.h"
 #include "NyomtatKep.h"
 #include "RawNyomtatas.h"
 #include "Uzenetek.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-namespace {
+namespace
+{
 
 QString& pdfCel()
 {
     static QString cel;
     return cel;
+}
+
+// The ordinary file (not a device) the port path of the profile writes.
+QString kimenetiFajl(const TNyomtato& ny)
+{
+    if (ny.nyomtipus != 2)
+        return {};
+    const QString fajl = PortFajl(ny.nyomtato_nev);
+    return PortEszkozE(ny.nyomtato_nev) || PortEszkozE(fajl) ? QString() : fajl;
 }
 
 } // namespace
@@ -26,9 +38,10 @@ void GrafikusPdfCel(const QString& fajl)
     pdfCel() = fajl;
 }
 
-QString NyomtatasHibaSzoveg(const QString& ok)
+QString FajlbaNyomtatvaSzoveg(const QString& fajl)
 {
-    return Forditas(QStringLiteral("Hiba nyomtatás közben:")) + QStringLiteral("\r\n") + ok;
+    return Forditas(QStringLiteral("A nyomtatás fájlba került:")) + QStringLiteral("\r\n") +
+           QDir::toNativeSeparators(fajl);
 }
 
 int GrafikusRajzol(QPrinter& nyomtato, const TNyomtato& ny, const QStringList& sorok)
@@ -59,7 +72,7 @@ int GrafikusRajzol(QPrinter& nyomtato, const TNyomtato& ny, const QStringList& s
     return oldalak;
 }
 
-bool GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo)
+void GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok)
 {
     QStringList s = sorok;
     EmelesHozzaad(s, ny.extrasor);
@@ -71,73 +84,92 @@ bool GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szu
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(ny.nyomtato_nev);
         const QString nev = info.isNull() ? QPrinterInfo::defaultPrinterName() : info.printerName();
-        if (nev.isEmpty()) {
-            HibaUzenet(NyomtatasHibaSzoveg(Forditas(QStringLiteral("Nincs elérhető nyomtató."))), szulo);
-            return false;
-        }
+        if (nev.isEmpty())
+            // Typically a workstation without any profile or printer yet.
+            throw NyomtatasHiba(
+                Forditas(QStringLiteral("Nincs elérhető nyomtató.")) + QLatin1Char(' ') +
+                Forditas(QStringLiteral("Nyomtatót a Rendszer menü \u201eNyomtatók "
+                                        "beállítása\u201d pontjában lehet felvenni.")));
         nyomtato.setPrinterName(nev);
     }
-    if (GrafikusRajzol(nyomtato, ny, s) == 0) {
-        HibaUzenet(NyomtatasHibaSzoveg(nyomtato.printerName()), szulo);
-        return false;
-    }
-    return true;
+    if (GrafikusRajzol(nyomtato, ny, s) == 0)
+        throw NyomtatasHiba(nyomtato.printerName());
 }
 
-bool SzovegesNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo)
+void SzovegesNyomtat(const TNyomtato& ny, const QStringList& sorok)
 {
     QString hiba;
-    if (!RawNyomtat(ny.nyomtato_nev, SzovegesAdat(ny, sorok), &hiba)) {
-        HibaUzenet(NyomtatasHibaSzoveg(hiba), szulo);
-        return false;
-    }
-    return true;
+    if (!RawNyomtat(ny.nyomtato_nev, SzovegesAdat(ny, sorok), &hiba))
+        throw NyomtatasHiba(hiba);
 }
 
-bool DirektNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo)
+void DirektNyomtat(const TNyomtato& ny, const QStringList& sorok)
 {
     QString hiba;
-    if (!PortraIr(ny.nyomtato_nev, DirektAdat(ny, sorok), &hiba)) {
-        HibaUzenet(NyomtatasHibaSzoveg(hiba), szulo);
-        return false;
-    }
-    return true;
+    if (!PortraIr(ny.nyomtato_nev, DirektAdat(ny, sorok), &hiba))
+        throw NyomtatasHiba(hiba);
 }
 
-bool ProfilNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo)
+void ProfilNyomtat(const TNyomtato& ny, const QStringList& sorok)
 {
     switch (ny.nyomtipus) {
     case 0:
-        return GrafikusNyomtat(ny, sorok, szulo);
+        GrafikusNyomtat(ny, sorok);
+        break;
     case 1:
-        return SzovegesNyomtat(ny, sorok, szulo);
+        SzovegesNyomtat(ny, sorok);
+        break;
     case 2:
-        return DirektNyomtat(ny, sorok, szulo);
+        DirektNyomtat(ny, sorok);
+        break;
     default:
-        return true;
+        break;
     }
 }
 
-bool SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QWidget* szulo)
+NyomtatasEredmeny SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QWidget* szulo)
 {
+    NyomtatasEredmeny e;
     if (direkt) {
         TNyomtato ny;
         NyomtatoBetolt(n, ny);
-        ProfilNyomtat(ny, sorok, szulo);
-        return false;
+        try {
+            ProfilNyomtat(ny, sorok);
+            e.fajl = kimenetiFajl(ny);
+        } catch (const NyomtatasHiba& h) {
+            e.hiba = h;
+        }
+        return e;
     }
 
     Tfrm_NyomtatKep ablak(szulo);
     ablak.nyomtatoBeallit(n - 1);
-    const bool van = NyomtatoBetolt(n, ablak.ny);
-    if (van)
-        ablak.margoBeallit(ablak.ny.szeles);
-    ablak.nyomtatLathato(van);
+    ablak.profilBeallit(n);
     ablak.sorokBeallit(sorok);
     if (ablak.exec() != QDialog::Accepted)
-        return false;
+        return e;
     // A chosen printer without a profile keeps the profile read above.
     NyomtatoBetolt(ablak.nyomtatoIndex() + 1, ablak.ny);
-    ProfilNyomtat(ablak.ny, sorok, &ablak);
-    return true;
+    try {
+        ProfilNyomtat(ablak.ny, sorok);
+        e.nyomtatva = true;
+        e.fajl = kimenetiFajl(ablak.ny);
+    } catch (const NyomtatasHiba& h) {
+        e.hiba = h;
+    }
+    // The preview is the operator's window: a document that went to a file
+    // is said there (a direct print leaves it to the caller).
+    if (!e.fajl.isEmpty())
+        Uzenet(FajlbaNyomtatvaSzoveg(e.fajl), szulo);
+    return e;
+}
+
+bool SzovegNyomtatMutat(int n, const QStringList& sorok, bool direkt, QWidget* szulo)
+{
+    const NyomtatasEredmeny e = SzovegNyomtat(n, sorok, direkt, szulo);
+    if (e.hiba)
+        HibaMutat(*e.hiba, szulo);
+    else if (direkt && !e.fajl.isEmpty())
+        Uzenet(FajlbaNyomtatvaSzoveg(e.fajl), szulo);
+    return e.nyomtatva;
 }

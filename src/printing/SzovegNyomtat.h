@@ -4,31 +4,58 @@
 // through one of the three output paths of the profile's `nyomtipus`:
 // 0 the printer driver (the lines drawn, 75 to a page), 1 a raw spooler job
 // with the make's control codes, 2 a port or file with the control codes.
+// The routines show no message box of their own: a failed path throws
+// NyomtatasHiba, and SzovegNyomtat hands it back in its result, so the
+// window that asked for the document shows it (HibaMutat) and goes on.
 
 #include "Nyomtato.h"
+#include "RawNyomtatas.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QPrinter;
 class QWidget;
 
-// Prints the lines on profile n (1..4). Direct: at once, returns false. Not
-// direct: the preview with printer n preselected; true only when the user
-// printed from it. A missing profile prints as an empty one (the graphic
-// path on the default printer); in the preview it hides "Nyomtat".
-bool SzovegNyomtat(int n, const QStringList& sorok, bool direkt, QWidget* szulo = nullptr);
+// The outcome of SzovegNyomtat: whether the user printed from the preview
+// (always false for a direct print), and the error of the output path when
+// it failed.
+struct [[nodiscard]] NyomtatasEredmeny {
+    bool nyomtatva = false;
+    std::optional<NyomtatasHiba> hiba;
+    // The file the port path wrote when it is an ordinary file (not a
+    // device): paper the operator has to look for. Empty otherwise.
+    QString fajl;
+
+    explicit operator bool() const { return nyomtatva; }
+};
+
+// Prints the lines on profile n (1..4). Direct: at once; `nyomtatva` is
+// false. Not direct: the preview with printer n preselected; `nyomtatva` is
+// true only when the user printed from it and the path did not fail. A
+// missing profile prints as an empty one (the graphic path on the default
+// printer); in the preview it hides "Nyomtat". A failed path is returned in
+// `hiba`; nothing is retried.
+NyomtatasEredmeny SzovegNyomtat(int n, const QStringList& sorok, bool direkt,
+                                QWidget* szulo = nullptr);
+// SzovegNyomtat for a window: a failure is shown in the error box over
+// szulo, a direct print written to a file in the information box
+// (FajlbaNyomtatvaSzoveg; the preview says that itself). Returns
+// `nyomtatva`.
+bool SzovegNyomtatMutat(int n, const QStringList& sorok, bool direkt, QWidget* szulo);
 
 // The output path of the profile's `nyomtipus`; any other value prints
-// nothing. False when the path failed (its error has been shown).
-bool ProfilNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo = nullptr);
+// nothing. Throws NyomtatasHiba when the path fails.
+void ProfilNyomtat(const TNyomtato& ny, const QStringList& sorok);
 
-// The three output paths; each first appends the feed lines. The text and
-// port paths show "Hiba nyomtatás közben:" + CR LF + the reason on failure;
-// the graphic path shows the same when no printer can be used.
-bool GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo = nullptr);
-bool SzovegesNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo = nullptr);
-bool DirektNyomtat(const TNyomtato& ny, const QStringList& sorok, QWidget* szulo = nullptr);
+// The three output paths; each first appends the feed lines. Each throws
+// NyomtatasHiba with the reason: the spooler's or the port's refusal, or no
+// printer that the graphic path can use.
+void GrafikusNyomtat(const TNyomtato& ny, const QStringList& sorok);
+void SzovegesNyomtat(const TNyomtato& ny, const QStringList& sorok);
+void DirektNyomtat(const TNyomtato& ny, const QStringList& sorok);
 
 // Lines per page of the graphic path.
 inline constexpr int GrafikusOldalSorok = 75;
@@ -41,7 +68,5 @@ int GrafikusRajzol(QPrinter& nyomtato, const TNyomtato& ny, const QStringList& s
 // Sends the graphic path to a PDF file instead of a printer (tests and
 // headless runs); an empty name restores the printer.
 void GrafikusPdfCel(const QString& fajl);
-
-// The error text of the text and port paths: the translated
-// "Hiba nyomtatás közben:", CR LF and the reason.
-QString NyomtatasHibaSzoveg(const QString& ok);
+// "A nyomtatás fájlba került:", CR LF and the file.
+QString FajlbaNyomtatvaSzoveg(const QString& fajl);

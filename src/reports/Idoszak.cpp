@@ -79,7 +79,7 @@ Tfrm_Idoszak::Tfrm_Idoszak(QWidget* szulo) : QDialog(szulo)
 
     connect(m_btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnMegsem, &QPushButton::clicked, this, &QDialog::reject);
-    // Ctrl+Enter confirms from any control; plain Enter moves on.
+    // Ctrl+Enter confirms from any control.
     for (const auto k : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* s = new QShortcut(QKeySequence(Qt::CTRL | k), this);
         connect(s, &QShortcut::activated, this, &QDialog::accept);
@@ -88,6 +88,9 @@ Tfrm_Idoszak::Tfrm_Idoszak(QWidget* szulo) : QDialog(szulo)
     const QDate ma = QDate::currentDate();
     beallit(ma, ma);
     AblakBeallit(this, false, true);
+    // Enter in either date confirms the period (Tab moves between them).
+    EnterGomb(m_eAlso, m_btnOK);
+    EnterGomb(m_eFelso, m_btnOK);
     m_eAlso->setFocus();
 }
 

@@ -28,11 +28,13 @@
 #include <QFile>
 #include <QFrame>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +116,8 @@ private Q_SLOTS:
     void jogokSzerintiAkciok();
     void mentesEsVisszaallitasAblakbol();
     void serultMentesAblakbol();
+    void jeloletlenMentesFigyelmeztet();
+    void mentesHelye();
     void semaAblakbol();
     void teljesMentesAblakbol();
     void regiAdatokTorlese();
@@ -130,6 +134,7 @@ private:
     bool m_valasz = true;
     QString m_fajl; // the file the injected file dialog answers with
     QList<QPair<bool, QString>> m_fajlKerdesek;
+    QString m_szuro, m_javasolt; // of the last file question
 };
 
 QString TestAdatbazisAblakok::rossz() const
@@ -168,11 +173,13 @@ void TestAdatbazisAblakok::initTestCase()
         m_uzenetek << u;
         return m_valasz;
     });
-    Tfrm_Adatbazis::fajlKerdesBeallit(
-        [this](QWidget*, bool mentes, const QString& cim, const QString&, const QString&) {
-            m_fajlKerdesek.append({mentes, cim});
-            return m_fajl;
-        });
+    Tfrm_Adatbazis::fajlKerdesBeallit([this](QWidget*, bool mentes, const QString& cim,
+                                             const QString& szuro, const QString& javasolt) {
+        m_fajlKerdesek.append({mentes, cim});
+        m_szuro = szuro;
+        m_javasolt = javasolt;
+        return m_fajl;
+    });
 }
 
 void TestAdatbazisAblakok::cleanupTestCase()
@@ -528,8 +535,10 @@ void TestAdatbazisAblakok::mentesEsVisszaallitasAblakbol()
     for (const QString& nev : {QStringLiteral("ablak.sql"), QStringLiteral("ablak.zip")}) {
         m_uzenetek.clear();
         Tfrm_Adatbazis w(true, false);
+        QSignalSpy valtozott(&w, &Tfrm_Adatbazis::adatokValtoztak);
         m_fajl = m_mappa.filePath(nev);
         w.aBackup->trigger();
+        QCOMPARE(m_szuro, QStringLiteral("SQL fájl (*.sql);;Tömörített SQL fájl (*.zip)"));
         QCOMPARE(m_fajlKerdesek.last(),
                  qMakePair(true, QStringLiteral("Biztonsági mentés készítés")));
         QVERIFY(QFile::exists(m_fajl));
@@ -549,10 +558,12 @@ void TestAdatbazisAblakok::mentesEsVisszaallitasAblakbol()
                      AB + QStringLiteral(" adatbázis felülírását?"));
         QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ugyfel_nev FROM ugyfel;"), QString()),
                  QStringLiteral("elrontva"));
+        QCOMPARE(valtozott.count(), 0);
 
         m_valasz = true;
         w.aRestore->trigger();
         QCOMPARE(utolso().tipus, UzenetAdat::Informacio);
+        QCOMPARE(valtozott.count(), 1); // the main window reads everything again
         QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ugyfel_nev FROM ugyfel;"), QString()),
                  QStringLiteral("Őrház Éva"));
         QCOMPARE(SqlSzoveg(QStringLiteral("SELECT megjegyzes FROM ugyfel;"), QString()),
@@ -592,6 +603,96 @@ void TestAdatbazisAblakok::serultMentesAblakbol()
              qPrintable(utolso().szoveg));
     QCOMPARE(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM ugyfel;"), -1), elotte);
     w.reject();
+}
+
+void TestAdatbazisAblakok::jeloletlenMentesFigyelmeztet()
+{
+    // A backup without the closing line (older versions, other tools): the
+    // operator is told that its completeness cannot be checked first.
+    iniIr({{1, jo()}});
+    const QString fajl = m_mappa.filePath(QStringLiteral("regi.sql"));
+    {
+        QFile f(fajl);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(AnsiBajtok(QStringLiteral("TRUNCATE ugyfel;\r\nINSERT IGNORE INTO ugyfel "
+                                          "(ugyfel,ugyfel_nev) VALUES\r\n(5,'Régi Éva');\r\n")));
+    }
+    Tfrm_Adatbazis w(true, false);
+    QSignalSpy valtozott(&w, &Tfrm_Adatbazis::adatokValtoztak);
+    m_fajl = fajl;
+    m_valasz = false;
+    w.aRestore->trigger();
+    QCOMPARE(m_uzenetek.size(), 1);
+    QCOMPARE(utolso().tipus, UzenetAdat::Kerdes);
+    QCOMPARE(utolso().felirat, QStringLiteral("Figyelmeztetés"));
+    QVERIFY2(utolso().szoveg.contains(QStringLiteral("nem ellenőrizhető")),
+             qPrintable(utolso().szoveg));
+    QVERIFY(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM ugyfel WHERE ugyfel_nev <> 'Régi Éva';"),
+                     -1) > 0);
+    QCOMPARE(valtozott.count(), 0);
+
+    // Yes: then the usual question, then the load.
+    m_uzenetek.clear();
+    m_valasz = true;
+    w.aRestore->trigger();
+    QCOMPARE(m_uzenetek.size(), 3);
+    QCOMPARE(m_uzenetek.at(1).felirat, QStringLiteral("Megerősítés"));
+    QCOMPARE(utolso().tipus, UzenetAdat::Informacio);
+    QCOMPARE(SqlSzoveg(QStringLiteral("SELECT GROUP_CONCAT(ugyfel_nev) FROM ugyfel;"), QString()),
+             QStringLiteral("Régi Éva"));
+    QCOMPARE(valtozott.count(), 1);
+    w.reject();
+}
+
+void TestAdatbazisAblakok::mentesHelye()
+{
+    // A user without a documents folder: the backup is offered in an
+    // existing folder under an absolute name, and the folder used last is
+    // offered next time.
+    QTemporaryDir otthon;
+    const QByteArray regiHome = qgetenv("HOME");
+    const QByteArray regiXdg = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", otthon.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", otthon.filePath(QStringLiteral(".config")).toLocal8Bit());
+    iniIr({{1, jo()}});
+    {
+        Tfrm_Adatbazis w(true, false);
+        m_fajl.clear();
+        w.aBackup->trigger();
+        const QFileInfo javasolt(m_javasolt);
+        QVERIFY2(javasolt.isAbsolute(), qPrintable(m_javasolt));
+        QVERIFY2(QFileInfo(javasolt.absolutePath()).isDir(), qPrintable(m_javasolt));
+        QVERIFY(javasolt.fileName().startsWith(AB + QLatin1Char('-')));
+        QVERIFY(javasolt.fileName().endsWith(QStringLiteral(".sql")));
+
+        // A backup into another folder; that folder comes next, for the
+        // restore as well.
+        QDir(m_mappa.path()).mkpath(QStringLiteral("mentesek"));
+        m_fajl = m_mappa.filePath(QStringLiteral("mentesek/elso.zip"));
+        w.aBackup->trigger();
+        QVERIFY(QFile::exists(m_fajl));
+        m_fajl.clear();
+        w.aBackup->trigger();
+        QCOMPARE(QFileInfo(m_javasolt).absolutePath(),
+                 m_mappa.filePath(QStringLiteral("mentesek")));
+        w.aRestore->trigger();
+        QCOMPARE(m_javasolt, m_mappa.filePath(QStringLiteral("mentesek")));
+        // Nothing but the backup itself was created there.
+        QCOMPARE(QDir(m_mappa.filePath(QStringLiteral("mentesek"))).entryList(QDir::Files),
+                 QStringList{QStringLiteral("elso.zip")});
+        // The dump tool's caption.
+        QVERIFY(w.pnlTeljes->findChildren<QLabel*>().size() > 0);
+        bool felirat = false;
+        for (QLabel* l : w.pnlTeljes->findChildren<QLabel*>())
+            felirat = felirat || l->text() == QStringLiteral("mariadb-dump program helye");
+        QVERIFY(felirat);
+        w.reject();
+    }
+    qputenv("HOME", regiHome);
+    if (regiXdg.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", regiXdg);
 }
 
 void TestAdatbazisAblakok::semaAblakbol()

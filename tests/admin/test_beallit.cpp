@@ -429,9 +429,9 @@ void TestBeallit::arlistaValaszt()
         QCOMPARE(m->rowCount(), 4);
         QStringList kodok;
         for (int i = 0; i < m->rowCount(); ++i)
-            kodok << m->index(i, 1).data().toString();
+            kodok << m->index(i, 0).data().toString();
         QCOMPARE(kodok, (QStringList{"B1", "H1", "K1", "SZ"}));
-        QCOMPARE(d->aktualisAzon(), 5);
+        QCOMPARE(d->aktualisKulcs(), 5);
         kepMent(d, QStringLiteral("frm_TorzsCikkszam"));
         QTest::keyClick(d->grid(), Qt::Key_Down);
         QTest::keyClick(d->grid(), Qt::Key_Return);
@@ -439,15 +439,15 @@ void TestBeallit::arlistaValaszt()
     QCOMPARE(ArlistaValaszt(5, true), 1);
 
     modalban<Tfrm_TorzsCikkszam>([](Tfrm_TorzsCikkszam* d) {
-        QCOMPARE(d->aktualisAzon(), 3); // -1 leaves the first row current
+        QCOMPARE(d->aktualisKulcs(), 3); // -1 leaves the first row current
         QTest::keyClick(d->grid(), Qt::Key_Escape);
     });
     QCOMPARE(ArlistaValaszt(-1, true), -1);
 
     // A soft-deleted item is not offered even as the initial one.
     modalban<Tfrm_TorzsCikkszam>([](Tfrm_TorzsCikkszam* d) {
-        QCOMPARE(d->aktualisAzon(), 3);
-        const QModelIndex i = d->grid()->model()->index(3, 1);
+        QCOMPARE(d->aktualisKulcs(), 3);
+        const QModelIndex i = d->grid()->model()->index(3, 0);
         const QPoint p = d->grid()->visualRect(i).center();
         QTest::mouseClick(d->grid()->viewport(), Qt::LeftButton, {}, p);
         QTest::mouseDClick(d->grid()->viewport(), Qt::LeftButton, {}, p);
@@ -469,14 +469,14 @@ void TestBeallit::beallitasokArlistaval()
     // the item on display, a choice replaces it.
     modalban<Tfrm_Beallit>([](Tfrm_Beallit* d) {
         modalban<Tfrm_TorzsCikkszam>([](Tfrm_TorzsCikkszam* l) {
-            QCOMPARE(l->aktualisAzon(), 1);
+            QCOMPARE(l->aktualisKulcs(), 1);
             QTest::keyClick(l->grid(), Qt::Key_Escape);
         });
         elem<QToolButton>(d, "btnKedvsorValaszt")->click();
         QCOMPARE(d->cikkNev(0), QStringLiteral("Kedvezmény"));
 
         modalban<Tfrm_TorzsCikkszam>([](Tfrm_TorzsCikkszam* l) {
-            QCOMPARE(l->aktualisAzon(), 1);
+            QCOMPARE(l->aktualisKulcs(), 1);
             QTest::keyClick(l->grid(), Qt::Key_Up);
             QTest::keyClick(l->grid(), Qt::Key_Return);
         });

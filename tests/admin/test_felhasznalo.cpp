@@ -2,6 +2,7 @@
 // by a title click, the record counter) and the login log list.
 
 #include "AblakSeged.h"
+#include "Azonositas.h"
 #include "Beall.h"
 #include "BelepesiNaplo.h"
 #include "BlokkSzoveg.h"
@@ -36,11 +37,19 @@ QString sor(const QString& kod)
 {
     return SqlSzoveg(
         QStringLiteral("SELECT CONCAT_WS('|', felhasznalo, IFNULL(felhasznalo_nev,'-'),"
-                       " IFNULL(jelszo,'-'), rendszergazda, torzsszerkeszt, napzar, nyomtathat,"
+                       " IF(jelszo LIKE 'pbkdf2$%', 'hash', IFNULL(jelszo,'-')), rendszergazda, "
+                       "torzsszerkeszt, napzar, nyomtathat,"
                        " bevetelezes, selejtezes, kiadas, kasszanez, kedvezmenytadhat)"
                        " FROM felhasznalo WHERE felhasznalo=") +
             SqlIdez(kod) + QLatin1Char(';'),
         QStringLiteral("<nincs>"));
+}
+
+QString taroltJelszo(const QString& kod)
+{
+    return SqlSzoveg(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=") +
+                         SqlIdez(kod) + QLatin1Char(';'),
+                     QString());
 }
 
 int darab()
@@ -187,7 +196,10 @@ void TestFelhasznalo::ujFelhasznalo()
     });
     w.aUj()->trigger();
     QVERIFY(m_uzenetek.isEmpty());
-    QCOMPARE(sor(QStringLiteral("dóra")), QStringLiteral("dóra|Erdős Dóra|Jó1|N|N|N|I|N|I|N|N|I"));
+    // Only the hash of the password is stored.
+    QCOMPARE(sor(QStringLiteral("dóra")), QStringLiteral("dóra|Erdős Dóra|hash|N|N|N|I|N|I|N|N|I"));
+    QVERIFY(JelszoEgyezik(taroltJelszo(QStringLiteral("dóra")), QStringLiteral("Jó1")));
+    QVERIFY(!JelszoEgyezik(taroltJelszo(QStringLiteral("dóra")), QStringLiteral("jó1")));
     QCOMPARE(w.aktualisKod(), QStringLiteral("dóra"));
     QCOMPARE(w.szamlalo(), RekordSzamlalo(4, 3));
 }
@@ -274,9 +286,10 @@ void TestFelhasznalo::szerkesztes()
     modalban<Tfrm_FelhasznaloSzerkeszt>([](Tfrm_FelhasznaloSzerkeszt* d) {
         QCOMPARE(d->edtKod()->text(), QStringLiteral("csaba"));
         QCOMPARE(d->edtNev()->text(), QStringLiteral("Ábel Csaba"));
-        // The repeat box starts with the stored password.
-        QCOMPARE(d->edtJelszo()->text(), QStringLiteral("c1"));
-        QCOMPARE(d->edtJelszo2()->text(), QStringLiteral("c1"));
+        // The password is never read back: left empty, it stays.
+        QVERIFY(d->edtJelszo()->text().isEmpty());
+        QVERIFY(d->edtJelszo2()->text().isEmpty());
+        QCOMPARE(d->edtJelszo()->placeholderText(), QStringLiteral("változatlan"));
         const bool vart[9] = {false, true, false, false, false, true, false, true, true};
         for (int i = 0; i < 9; ++i)
             QCOMPARE(d->jogDoboz(i)->isChecked(), vart[i]);
@@ -298,6 +311,20 @@ void TestFelhasznalo::szerkesztes()
     });
     w.aSzerkeszt()->trigger();
     QCOMPARE(sor(QStringLiteral("csabi")), QStringLiteral("csabi|Ábel Csaba|c1|I|N|N|N|N|I|N|I|I"));
+
+    // A new password is stored as its hash; a differing repeat is refused.
+    modalban<Tfrm_FelhasznaloSzerkeszt>([this](Tfrm_FelhasznaloSzerkeszt* d) {
+        d->edtJelszo()->setText(QStringLiteral("Új-jelszó2"));
+        d->btnOK()->click();
+        QCOMPARE(m_uzenetek.size(), 1);
+        QCOMPARE(m_uzenetek[0].szoveg, QStringLiteral("Hibás jelszó megadás"));
+        d->edtJelszo2()->setText(QStringLiteral("Új-jelszó2"));
+        d->btnOK()->click();
+    });
+    w.aSzerkeszt()->trigger();
+    QCOMPARE(sor(QStringLiteral("csabi")),
+             QStringLiteral("csabi|Ábel Csaba|hash|I|N|N|N|N|I|N|I|I"));
+    QVERIFY(JelszoEgyezik(taroltJelszo(QStringLiteral("csabi")), QStringLiteral("Új-jelszó2")));
 }
 
 void TestFelhasznalo::torles()

@@ -12,6 +12,7 @@
 #include "Mappak.h"
 #include "Seged.h"
 #include "SegedUI.h"
+#include "SqlSzkript.h"
 #include "TesztAdatbazis.h"
 #include "Uzenetek.h"
 
@@ -88,6 +89,10 @@ private Q_SLOTS:
     void azonositas();
     void jogokMezonkent();
     void naploSql();
+    void jelszoHash_data();
+    void jelszoHash();
+    void regiJelszoHashreCserelodik();
+    void mentesJelszoNelkul();
 
     void sikeresBelepes();
     void rosszJelszoNyitvaMarad();
@@ -209,33 +214,151 @@ void TestLogin::naploSql()
                             "CURDATE(),CURTIME(),'N');"));
 }
 
+void TestLogin::jelszoHash_data()
+{
+    QTest::addColumn<QString>("tarolt");
+    QTest::addColumn<QString>("jelszo");
+    QTest::addColumn<bool>("egyezik");
+    const QString h = JelszoHash(QStringLiteral("Árvíz-77"));
+    QTest::newRow("hash, right") << h << QStringLiteral("Árvíz-77") << true;
+    QTest::newRow("hash, other case") << h << QStringLiteral("árvíz-77") << false;
+    QTest::newRow("hash, empty") << h << QString() << false;
+    QTest::newRow("hash typed as the password") << h << h << false;
+    QTest::newRow("plain, right") << QStringLiteral("Titok1") << QStringLiteral("Titok1") << true;
+    QTest::newRow("plain, wrong") << QStringLiteral("Titok1") << QStringLiteral("titok1") << false;
+    QString csonka = h;
+    csonka.chop(2);
+    QTest::newRow("hash cut short") << csonka << QStringLiteral("Árvíz-77") << false;
+    QTest::newRow("hash without parts") << QStringLiteral("pbkdf2$sha256$") << QString() << false;
+    QTest::newRow("damaged count")
+        << QString(h).replace(QStringLiteral("$100000$"), QStringLiteral("$x$"))
+        << QStringLiteral("Árvíz-77") << false;
+}
+
+void TestLogin::jelszoHash()
+{
+    QFETCH(QString, tarolt);
+    QFETCH(QString, jelszo);
+    QFETCH(bool, egyezik);
+    QCOMPARE(JelszoEgyezik(tarolt, jelszo), egyezik);
+}
+
+void TestLogin::regiJelszoHashreCserelodik()
+{
+    // A plain password of an older database (widened column, same rows)
+    // logs in once more and is then stored as a salted hash of the
+    // self-describing form; the wrong one is still refused.
+    SQL_OK(QStringLiteral(
+        "INSERT INTO felhasznalo (felhasznalo, felhasznalo_nev, jelszo, nyomtathat)"
+        " VALUES ('regi', 'Régi Rita', 'Rózsa5', 'I'), ('regi2', 'Régi Rozi', 'Rózsa5', 'N');"));
+    QVERIFY(!Azonosit(QStringLiteral("regi"), QStringLiteral("rózsa5")));
+    QCOMPARE(jelszo(QStringLiteral("regi")), QStringLiteral("Rózsa5"));
+    bool csere = true;
+    const auto j = Azonosit(QStringLiteral("regi"), QStringLiteral("Rózsa5"), &csere);
+    QVERIFY(j && j->nyomtathat);
+    QVERIFY(!csere);
+    const QString tarolt = jelszo(QStringLiteral("regi"));
+    const QStringList reszek = tarolt.split(QLatin1Char('$'));
+    QCOMPARE(reszek.size(), 5);
+    QCOMPARE(reszek.mid(0, 2), (QStringList{QStringLiteral("pbkdf2"), QStringLiteral("sha256")}));
+    QVERIFY(reszek.at(2).toInt() >= 10000);
+    QVERIFY(!tarolt.contains(QStringLiteral("Rózsa5")));
+    QVERIFY(Azonosit(QStringLiteral("regi"), QStringLiteral("Rózsa5")));
+    QVERIFY(!Azonosit(QStringLiteral("regi"), QStringLiteral("Rozsa5")));
+    QCOMPARE(jelszo(QStringLiteral("regi")), tarolt);
+    // The same password gets another salt, so another stored value.
+    QVERIFY(Azonosit(QStringLiteral("regi2"), QStringLiteral("Rózsa5")));
+    QVERIFY(JelszoHashE(jelszo(QStringLiteral("regi2"))));
+    QVERIFY(jelszo(QStringLiteral("regi2")) != tarolt);
+
+    // The schema script loaded again over the database keeps the hashes and
+    // the column as wide as it is.
+    const SqlSzkript sz = SqlSzkript::betolt(TesztAdatbazis::schemaFajl());
+    QVERIFY2(sz.ervenyes(), qPrintable(sz.hiba()));
+    sz.futtat(Kapcsolat::fo());
+    QCOMPARE(jelszo(QStringLiteral("regi")), tarolt);
+    QCOMPARE(
+        SqlEgesz(QStringLiteral("SELECT CHARACTER_MAXIMUM_LENGTH FROM information_schema.COLUMNS"
+                                " WHERE TABLE_SCHEMA=DATABASE() AND TABLE_NAME='felhasznalo'"
+                                " AND COLUMN_NAME='jelszo';"),
+                 -1),
+        128);
+    SQL_OK(QStringLiteral("DELETE FROM felhasznalo WHERE felhasznalo IN ('regi','regi2');"));
+}
+
+void TestLogin::mentesJelszoNelkul()
+{
+    // The data backup of the users carries no readable password once they
+    // logged in or changed it.
+    SQL_OK(QStringLiteral("INSERT INTO felhasznalo (felhasznalo, felhasznalo_nev, jelszo)"
+                          " VALUES ('menti', 'Mentés Mari', 'Levendula3');"));
+    QVERIFY(Azonosit(QStringLiteral("menti"), QStringLiteral("Levendula3")));
+    const QString mentes = InsertSzoveg(QStringLiteral("felhasznalo"));
+    QVERIFY(mentes.contains(QStringLiteral("'menti'")));
+    QVERIFY(mentes.contains(QStringLiteral("pbkdf2$sha256$")));
+    QVERIFY(!mentes.contains(QStringLiteral("Levendula3")));
+    SQL_OK(QStringLiteral("DELETE FROM felhasznalo WHERE felhasznalo='menti';"));
+}
+
 void TestLogin::sikeresBelepes()
 {
+    // The administrator of a new database logs in with the documented
+    // password and must replace it first: cancelling the change leaves the
+    // dialog open and the password as it was.
     const int elotte = naploDb();
     TJog jog;
-    modalban<Tfrm_Login>([](Tfrm_Login* d) {
+    modalban<Tfrm_Login>([this](Tfrm_Login* d) {
         QCOMPARE(d->objectName(), QStringLiteral("frm_Login"));
         QCOMPARE(d->windowTitle(), QStringLiteral("Belépés azonosítás"));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->edtFelhasznalo()));
         QCOMPARE(d->edtJelszo()->echoMode(), QLineEdit::Password);
-        // Typed with Enter moving on, as an operator does.
+        // Typed with Enter moving on, as an operator does; Enter in the
+        // password logs in.
         gepel(d->edtFelhasznalo(), QStringLiteral("rendszergazda"));
         QCOMPARE(d->edtFelhasznalo()->palette().color(QPalette::Base), FokuszSzin());
         QTest::keyClick(d->edtFelhasznalo(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->edtJelszo()));
         gepel(d->edtJelszo(), QStringLiteral("kobzeti"));
         kepMent(d, QStringLiteral("frm_Login"));
+        jelszoValasz(QStringLiteral("Uj-titok7"), false);
         QTest::keyClick(d->edtJelszo(), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->btnOK()));
-        QTest::keyClick(d->btnOK(), Qt::Key_Return);
+        QVERIFY(d->isVisible());
+        QCOMPARE(m_uzenetek.size(), 1);
+        QCOMPARE(m_uzenetek[0].tipus, UzenetAdat::Informacio);
+        QCOMPARE(jelszo(QStringLiteral("rendszergazda")), QStringLiteral("kobzeti"));
+        // The known initial password is no new password.
+        jelszoValasz(QStringLiteral("kobzeti"), true,
+                     [] { jelszoValasz(QStringLiteral("kobzeti")); });
+        QTest::keyClick(d->edtJelszo(), Qt::Key_Return);
+        QVERIFY(d->isVisible());
+        QCOMPARE(m_uzenetek.size(), 3);
+        QCOMPARE(m_uzenetek[2].tipus, UzenetAdat::Hiba);
+        QCOMPARE(jelszo(QStringLiteral("rendszergazda")), QStringLiteral("kobzeti"));
+        jelszoValasz(QStringLiteral("Uj-titok7"), true,
+                     [] { jelszoValasz(QStringLiteral("Uj-titok7")); });
+        QTest::keyClick(d->edtJelszo(), Qt::Key_Return);
+    });
+    QVERIFY(Belepes(jog));
+    QCOMPARE(m_uzenetek.size(), 5);
+    QCOMPARE(m_uzenetek[4].szoveg, QStringLiteral("Jelszó változtatás kész."));
+    QCOMPARE(jog.felhasznalo, QStringLiteral("rendszergazda"));
+    QVERIFY(jog.rendszergazda && jog.kedvezmenytadhat);
+    QCOMPARE(naploDb(), elotte + 3);
+    QCOMPARE(naploUtolso(), QStringLiteral("rendszergazda|I|1"));
+    QVERIFY(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplo WHERE ido IS NULL;"), -1) == 0);
+    const QString tarolt = jelszo(QStringLiteral("rendszergazda"));
+    QVERIFY(JelszoHashE(tarolt));
+    QVERIFY(JelszoEgyezik(tarolt, QStringLiteral("Uj-titok7")));
+
+    // The next login asks nothing.
+    m_uzenetek.clear();
+    modalban<Tfrm_Login>([](Tfrm_Login* d) {
+        kitolt(d, QStringLiteral("rendszergazda"), QStringLiteral("Uj-titok7"));
+        QTest::keyClick(d->edtJelszo(), Qt::Key_Enter, Qt::KeypadModifier);
     });
     QVERIFY(Belepes(jog));
     QVERIFY(m_uzenetek.isEmpty());
-    QCOMPARE(jog.felhasznalo, QStringLiteral("rendszergazda"));
-    QVERIFY(jog.rendszergazda && jog.kedvezmenytadhat);
-    QCOMPARE(naploDb(), elotte + 1);
-    QCOMPARE(naploUtolso(), QStringLiteral("rendszergazda|I|1"));
-    QVERIFY(SqlEgesz(QStringLiteral("SELECT COUNT(*) FROM naplo WHERE ido IS NULL;"), -1) == 0);
+    QVERIFY(Azonosit(QStringLiteral("rendszergazda"), QStringLiteral("kobzeti")) == std::nullopt);
 }
 
 void TestLogin::rosszJelszoNyitvaMarad()
@@ -321,7 +444,7 @@ void TestLogin::naploHibaNemLep()
     SQL_OK(QStringLiteral("RENAME TABLE naplo TO naplo_felre;"));
     TJog jog;
     modalban<Tfrm_Login>([this](Tfrm_Login* d) {
-        kitolt(d, QStringLiteral("rendszergazda"), QStringLiteral("kobzeti"));
+        kitolt(d, QStringLiteral("anna"), QStringLiteral("Titok1"));
         d->btnOK()->click();
         QVERIFY(d->isVisible());
         QCOMPARE(m_uzenetek.size(), 1);
@@ -366,7 +489,7 @@ void TestLogin::ujJelszoElteroMarad()
         d->reject();
     });
     QVERIFY(!Belepes(jog));
-    QCOMPARE(jelszo(QStringLiteral("anna")), QStringLiteral("Titok1"));
+    QVERIFY(JelszoEgyezik(jelszo(QStringLiteral("anna")), QStringLiteral("Titok1")));
     QCOMPARE(naploDb(), naplo);
 }
 
@@ -383,7 +506,8 @@ void TestLogin::ujJelszoCsere()
         QCOMPARE(m_uzenetek[0].tipus, UzenetAdat::Informacio);
         QCOMPARE(m_uzenetek[0].szoveg, QStringLiteral("Jelszó változtatás kész."));
         QVERIFY(d->isVisible());
-        QCOMPARE(jelszo(QStringLiteral("csaba")), QStringLiteral("Tükör9"));
+        QVERIFY(JelszoHashE(jelszo(QStringLiteral("csaba"))));
+        QVERIFY(JelszoEgyezik(jelszo(QStringLiteral("csaba")), QStringLiteral("Tükör9")));
 
         // The edit still holds the old password, which no longer matches.
         d->btnOK()->click();
@@ -397,11 +521,11 @@ void TestLogin::ujJelszoCsere()
     // Two log rows: the failed and the successful OK; none for the change.
     QCOMPARE(naploDb(), naplo + 2);
 
-    // Too long for the column, or empty: refused with a message.
-    modalban<Tfrm_Login>([this](Tfrm_Login* d) {
+    // Too long, or empty: refused with a message.
+    const QString hosszu(JelszoHossz + 1, QLatin1Char('x'));
+    modalban<Tfrm_Login>([this, hosszu](Tfrm_Login* d) {
         kitolt(d, QStringLiteral("csaba"), QStringLiteral("Tükör9"));
-        jelszoValasz(QStringLiteral("tizenegyhos"), true,
-                     [] { jelszoValasz(QStringLiteral("tizenegyhos")); });
+        jelszoValasz(hosszu, true, [hosszu] { jelszoValasz(hosszu); });
         d->btnUjJelszo()->click();
         jelszoValasz(QString(), true, [] { jelszoValasz(QString()); });
         d->btnUjJelszo()->click();
@@ -412,7 +536,7 @@ void TestLogin::ujJelszoCsere()
     QCOMPARE(m_uzenetek.size(), 2);
     QCOMPARE(m_uzenetek[0].tipus, UzenetAdat::Hiba);
     QCOMPARE(m_uzenetek[1].tipus, UzenetAdat::Hiba);
-    QCOMPARE(jelszo(QStringLiteral("csaba")), QStringLiteral("Tükör9"));
+    QVERIFY(JelszoEgyezik(jelszo(QStringLiteral("csaba")), QStringLiteral("Tükör9")));
 }
 
 void TestLogin::ujJelszoRosszAzonosito()

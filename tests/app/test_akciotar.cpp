@@ -9,8 +9,10 @@
 #include "Uzenetek.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QUrlQuery>
@@ -80,6 +82,8 @@ private Q_SLOTS:
     void billentyuBarmelyVezerlobol();
     void feliratokEsSugok();
     void sugoCelok();
+    void keszitoAkciokCimSzerint();
+    void inditHianyzoFajl();
 };
 
 void TestAkcioTar::init()
@@ -450,12 +454,74 @@ void TestAkcioTar::sugoCelok()
     QCOMPARE(SugoFajl(), QStringLiteral("/opt/vexlof/Help/index.htm"));
     QCOMPARE(DokumentacioFajl(), QStringLiteral("/opt/vexlof/Docs/VexloF.pdf"));
     QCOMPARE(UjdonsagProgram(), QStringLiteral("/opt/vexlof/Ujdonsag.exe"));
+
+    // The maker's addresses come from the INI file; none by default.
+    QTemporaryDir mappa;
+    QVERIFY(mappa.isValid());
+    QFile ini(mappa.filePath(QStringLiteral("VexloF.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.close();
+    MappakBeallit(mappa.path());
+    BeallIniOlvas(Beall);
+    QVERIFY(KeszitoHonlap().isEmpty());
+    QVERIFY(KeszitoEmail().isEmpty());
+    QVERIFY(LevelCim().isEmpty());
+    QVERIFY(KeszitoWebCim().isEmpty());
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Alapertek]\r\nKeszitoHonlap=www.pelda-szalonprogram.hu/\r\n"
+              "KeszitoEmail=info@pelda-szalonprogram.hu\r\n");
+    ini.close();
+    BeallIniOlvas(Beall);
     const QUrl level(LevelCim());
     QCOMPARE(level.scheme(), QStringLiteral("mailto"));
-    QCOMPARE(level.path(), KeszitoEmail());
+    QCOMPARE(level.path(), QStringLiteral("info@pelda-szalonprogram.hu"));
     QCOMPARE(QUrlQuery(level).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
              QStringLiteral("Vexlo.F program"));
-    QCOMPARE(QUrl(KeszitoHonlap()).scheme(), QStringLiteral("https"));
+    QCOMPARE(KeszitoHonlap(), QStringLiteral("https://www.pelda-szalonprogram.hu/"));
+    QCOMPARE(KeszitoWebCim(), QStringLiteral("www.pelda-szalonprogram.hu"));
+    Beall = TBeall();
+}
+
+void TestAkcioTar::keszitoAkciokCimSzerint()
+{
+    // "Levélküldés" and "honlapja" only when their address is known.
+    QWidget ablak;
+    AkcioTar t(&ablak);
+    t.kezelo(P::SugoLevel, [] {});
+    t.kezelo(P::SugoHonlap, [] {});
+    AkcioAllapot a;
+    t.alkalmaz(a);
+    QVERIFY(!t.akcio(P::SugoLevel)->isVisible() && !t.akcio(P::SugoLevel)->isEnabled());
+    QVERIFY(!t.akcio(P::SugoHonlap)->isVisible() && !t.akcio(P::SugoHonlap)->isEnabled());
+    QVERIFY(t.akcio(P::SugoNevjegy)->isVisible());
+    a.email = true;
+    t.alkalmaz(a);
+    QVERIFY(t.akcio(P::SugoLevel)->isVisible() && t.akcio(P::SugoLevel)->isEnabled());
+    QVERIFY(!t.akcio(P::SugoHonlap)->isVisible());
+    a.honlap = true;
+    t.alkalmaz(a);
+    QVERIFY(t.akcio(P::SugoHonlap)->isVisible() && t.akcio(P::SugoHonlap)->isEnabled());
+}
+
+void TestAkcioTar::inditHianyzoFajl()
+{
+    // A help document or program that is not there is named, not ignored.
+    QList<UzenetAdat> uzenetek;
+    const auto regi = UzenetElfogo([&uzenetek](const UzenetAdat& u) {
+        uzenetek << u;
+        return true;
+    });
+    MappakBeallit(QStringLiteral("/nincs-ilyen-mappa"));
+    Indit(SugoFajl());
+    Indit(UjdonsagProgram());
+    Indit(QString());
+    UzenetElfogo(regi);
+    QCOMPARE(uzenetek.size(), 2);
+    QCOMPARE(uzenetek.at(0).tipus, UzenetAdat::Figyelmeztetes);
+    QCOMPARE(uzenetek.at(0).szoveg,
+             QStringLiteral("A fájl nem található:\r\n/nincs-ilyen-mappa/Help/index.htm"));
+    QCOMPARE(uzenetek.at(1).szoveg,
+             QStringLiteral("A program nem található:\r\n/nincs-ilyen-mappa/Ujdonsag.exe"));
 }
 
 QTEST_MAIN(TestAkcioTar)

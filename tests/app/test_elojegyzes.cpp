@@ -24,6 +24,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <thread>
 
 using namespace AppTeszt;
 
@@ -52,6 +54,7 @@ private Q_SLOTS:
 
     void foglalasUtasitas();
     void masfelOraHaromSav();
+    void masikMunkaallomasEgyidoben();
     void szinekAzonositoSzerint();
     void torlesMindenSavot();
     void foglaltIdopont();
@@ -141,6 +144,56 @@ void TestElojegyzes::masfelOraHaromSav()
     QCOMPARE(EloHatterSzin(false, m->mezo(22, QStringLiteral("azon")), Qt::white),
              QColor(Qt::white));
     QCOMPARE(m->elojegyzes(21), uj);
+}
+
+void TestElojegyzes::masikMunkaallomasEgyidoben()
+{
+    // Another workstation books on its own connection all the while; every
+    // key we get back must be a row of our own booking.
+    std::atomic<bool> vege{false};
+    std::atomic<int> masikFoglalas{0};
+    QString masikHiba;
+    const QDate kezdet(2030, 1, 1);
+    std::thread masik([&] {
+        const QString nev = QStringLiteral("elojegyzes_masik");
+        try {
+            QSqlDatabase mdb = Kapcsolat::nyit(TesztAdatbazis::root(db), nev);
+            for (int i = 0; !vege; ++i) {
+                EloMent(2, kezdet.addDays(i), 0, 1, QStringLiteral("Másik"),
+                        QStringLiteral("Gép 2"), mdb);
+                ++masikFoglalas;
+            }
+        } catch (const DbHiba& h) {
+            masikHiba = h.uzenet();
+        }
+        Kapcsolat::bezar(nev);
+    });
+    QStringList rosszak;
+    try {
+        for (int i = 0; i < 150; ++i) {
+            const QDate nap = kezdet.addDays(i);
+            const int kulcs =
+                EloMent(1, nap, 20, 2, QStringLiteral("Saját"), QStringLiteral("Gép 1"));
+            const QString sor = SqlSzoveg(
+                QStringLiteral("SELECT CONCAT(asztal, ' ', datum, ' ', ora) FROM elojegyzes "
+                               "WHERE elojegyzes = ") +
+                    QString::number(kulcs) + QLatin1Char(';'),
+                QStringLiteral("nincs"));
+            const QString vart =
+                QStringLiteral("1 ") + nap.toString(Qt::ISODate) + QStringLiteral(" 21");
+            if (sor != vart)
+                rosszak << vart + QStringLiteral(" -> ") + sor;
+        }
+    } catch (const DbHiba& h) {
+        vege = true;
+        masik.join();
+        QFAIL(qPrintable(h.uzenet()));
+    }
+    vege = true;
+    masik.join();
+    QVERIFY2(masikHiba.isEmpty(), qPrintable(masikHiba));
+    QVERIFY(masikFoglalas > 0);
+    QVERIFY2(rosszak.isEmpty(), qPrintable(rosszak.join(QStringLiteral("; "))));
 }
 
 void TestElojegyzes::szinekAzonositoSzerint()

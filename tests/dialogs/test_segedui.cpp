@@ -2,20 +2,25 @@
 // the INI file, font size, Enter moving on), the sort-column highlight and
 // the run-time input dialog.
 
+#include "AblakSeged.h"
 #include "Beall.h"
 #include "KiemeltOszlopDelegate.h"
 #include "Mappak.h"
-#include "AblakSeged.h"
+#include "Seged.h"
 #include "SegedUI.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QItemDelegate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -24,6 +29,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+
+#include <memory>
 
 class TestSegedUI : public QObject
 {
@@ -42,6 +49,7 @@ private Q_SLOTS:
     void enterLep();
     void enterGombotNyom();
     void enterLepNelkulAlapGomb();
+    void enterGombMezoben();
     void enterRacsSzerkesztoben();
 
     void helyVisszaEsMentes();
@@ -57,6 +65,8 @@ private Q_SLOTS:
 
     void beviteliAblakOk();
     void beviteliAblakMegsem();
+
+    void magyarFelulet();
 
 private:
     void iniIr(const QByteArray& tartalom);
@@ -328,6 +338,42 @@ void TestSegedUI::enterLepNelkulAlapGomb()
     e->setFocus();
     QTest::keyClick(e, Qt::Key_Return);
     QCOMPARE(d.result(), int(QDialog::Accepted));
+}
+
+void TestSegedUI::enterGombMezoben()
+{
+    // The field given to EnterGomb confirms with Enter (in a date edit too);
+    // the other fields still move on.
+    QDialog d;
+    d.setObjectName(QStringLiteral("frm_EnterGomb"));
+    auto* kod = new QLineEdit(&d);
+    auto* jelszo = new QLineEdit(&d);
+    auto* datum = new QDateEdit(&d);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &d);
+    ok->setAutoDefault(false);
+    auto* l = new QVBoxLayout(&d);
+    for (QWidget* w : std::initializer_list<QWidget*>{kod, jelszo, datum, ok})
+        l->addWidget(w);
+    AblakBeallit(&d, false, true);
+    EnterGomb(jelszo, ok);
+    EnterGomb(datum, ok);
+    QSignalSpy okKatt(ok, &QPushButton::clicked);
+    QVERIFY(aktival(&d));
+    kod->setFocus();
+    QTest::keyClick(kod, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(jelszo));
+    QCOMPARE(okKatt.count(), 0);
+    QTest::keyClick(jelszo, Qt::Key_Return);
+    QCOMPARE(okKatt.count(), 1);
+    datum->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(okKatt.count(), 2);
+    // A disabled button is not pressed, and the focus stays.
+    ok->setEnabled(false);
+    jelszo->setFocus();
+    QTest::keyClick(jelszo, Qt::Key_Return);
+    QCOMPARE(okKatt.count(), 2);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(jelszo));
 }
 
 void TestSegedUI::enterRacsSzerkesztoben()
@@ -653,3 +699,43 @@ void TestSegedUI::beviteliAblakMegsem()
 
 QTEST_MAIN(TestSegedUI)
 #include "test_segedui.moc"
+
+void TestSegedUI::magyarFelulet()
+{
+    // Qt's own texts in Hungarian and the Hungarian number form, from the
+    // routine main() calls.
+    QVERIFY(MagyarFelulet(*qApp));
+    QVERIFY(MagyarFelulet(*qApp)); // a second call adds nothing
+    QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
+    QCOMPARE(QLocale().toString(1.5), QStringLiteral("1,5"));
+    QDialogButtonBox gombok(QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                            QDialogButtonBox::No);
+    QCOMPARE(gombok.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Mégse"));
+    QCOMPARE(gombok.button(QDialogButtonBox::Yes)->text().remove(QLatin1Char('&')),
+             QStringLiteral("Igen"));
+    // The right-click menu of the edits.
+    QLineEdit e;
+    std::unique_ptr<QMenu> menu(e.createStandardContextMenu());
+    QStringList feliratok;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator())
+            feliratok << a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    QVERIFY2(!feliratok.contains(QStringLiteral("Undo")) &&
+                 !feliratok.contains(QStringLiteral("Paste")),
+             qPrintable(feliratok.join(QLatin1String(", "))));
+    // Qt's own file dialog, as the backup and the printer set-up show it.
+    QFileDialog fd(nullptr, QStringLiteral("Biztonsági mentés készítés"), m_mappa.path(),
+                   QStringLiteral("SQL fájl (*.sql)"));
+    fd.setOption(QFileDialog::DontUseNativeDialog);
+    fd.setAcceptMode(QFileDialog::AcceptSave);
+    fd.resize(720, 420);
+    QVERIFY(aktival(&fd));
+    auto* fdGombok = fd.findChild<QDialogButtonBox*>();
+    QVERIFY(fdGombok);
+    QCOMPARE(fdGombok->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Mégse"));
+    kepMent(&fd, QStringLiteral("QFileDialog"));
+    fd.reject();
+    // The booking length and every number shown through SzamSzoveg.
+    QCOMPARE(SzamSzoveg(1.5), QStringLiteral("1,5"));
+    QLocale::setDefault(QLocale::c());
+}

@@ -2,15 +2,22 @@
 // renumbering, moves, the new-profile dialog chain, saving however the
 // window closes.
 
+#include "Beall.h"
 #include "DialogusVezerlo.h"
 #include "Inp.h"
+#include "InpStr.h"
 #include "Mappak.h"
 #include "NyomBeall.h"
 #include "Nyomtato.h"
+#include "NyomtatoModell.h"
 #include "Radio.h"
+#include "RawNyomtatas.h"
+#include "SegedUI.h"
 #include "Uzenetek.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,10 +95,13 @@ private Q_SLOTS:
     void init();
     void cleanupTestCase();
     void megjelenites();
+    void oszlopCimekKiferek_data();
+    void oszlopCimekKiferek();
     void torlesMasodik();
     void torlesNem();
     void mozgatas();
     void ujPortProfil();
+    void ujFajlProfil();
     void ujMegszakitva();
     void ujGrafikusNyomtatoNelkul();
     void mentesBezaraskor();
@@ -138,17 +148,19 @@ void TestNyomBeall::megjelenites()
     QStringList cimek;
     for (int i = 0; i < a.racs()->model()->columnCount(); ++i)
         cimek << a.racs()->model()->headerData(i, Qt::Horizontal).toString();
-    QCOMPARE(cimek, (QStringList{"sorszám", "nyomt.típusa", "nyomtató", "betűtípus", "betűméret", "széles",
-                                 "extra sor", "cutter", "márka"}));
+    QCOMPARE(cimek, (QStringList{"sorszám", "nyomt.típusa", "nyomtató", "betűtípus", "betűméret",
+                                 "széles", "extra sor", "vágóegység", "márka"}));
     QCOMPARE(a.racs()->model()->index(1, 2).data().toString(), QStringLiteral("ketto"));
-    QCOMPARE(a.racs()->model()->index(1, 1).data().toString(), QStringLiteral("Windows nyomtatás (szöveges)"));
+    QCOMPARE(a.racs()->model()->index(1, 1).data().toString(), NyomtipusNevek().at(1));
     QCOMPARE(a.racs()->model()->index(1, 7).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
     QCOMPARE(a.allapotCimke()->text(), QStringLiteral("3: 1"));
     QCOMPARE(a.racs()->property("kiemeltOszlop").toInt(), 0);
-    // Column shares of the grid width less 40 pixels.
+    // Column shares of the grid width less 40 pixels, none narrower than
+    // its title.
     const int alap = a.racs()->width() - 40;
     QCOMPARE(a.racs()->columnWidth(1), alap * 23 / 100);
-    QCOMPARE(a.racs()->columnWidth(0), alap * 7 / 100);
+    for (int i = 0; i < a.racs()->model()->columnCount(); ++i)
+        QVERIFY(a.racs()->columnWidth(i) >= alap * NyomtatoModell::oszlopArany(i) / 100);
     QCOMPARE(a.aUj->shortcut(), QKeySequence(Qt::Key_Insert));
     QCOMPARE(a.aTorol->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
     QCOMPARE(a.aFeljebb->shortcut(), QKeySequence(Qt::Key_F7));
@@ -156,6 +168,48 @@ void TestNyomBeall::megjelenites()
     QCOMPARE(a.aBezar->shortcut(), QKeySequence(Qt::Key_Escape));
     a.racs()->selectRow(2);
     QCOMPARE(a.allapotCimke()->text(), QStringLiteral("3: 3"));
+}
+
+void TestNyomBeall::oszlopCimekKiferek_data()
+{
+    QTest::addColumn<int>("betuMeret");
+    QTest::addColumn<int>("szeles");
+    QTest::newRow("default font, default width") << 9 << 760;
+    QTest::newRow("one step larger") << 10 << 760;
+    QTest::newRow("narrow window") << 9 << 420;
+}
+
+void TestNyomBeall::oszlopCimekKiferek()
+{
+    // Every title fits its column at the window's font and at one point
+    // larger ("orszán", "etűmére", "extra so" were cut before).
+    QFETCH(int, betuMeret);
+    QFETCH(int, szeles);
+    const int regi = Beall.BetuMeret;
+    Beall.BetuMeret = betuMeret;
+    harom();
+    Tfrm_NyomBeall a;
+    a.betolt();
+    a.resize(szeles, 300);
+    a.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&a));
+    const QHeaderView* fejlec = a.racs()->horizontalHeader();
+    QCOMPARE(a.racs()->font().pointSize(), betuMeret);
+    // The titles at the larger of the header's and the window's size, one
+    // step up.
+    QFont nagyobb = fejlec->font();
+    nagyobb.setPointSize(qMax(betuMeret, fejlec->font().pointSize()) + 1);
+    for (int i = 0; i < a.racs()->model()->columnCount(); ++i) {
+        const QString cim = a.racs()->model()->headerData(i, Qt::Horizontal).toString();
+        const int kell = QFontMetrics(nagyobb).horizontalAdvance(cim);
+        QVERIFY2(a.racs()->columnWidth(i) > kell + 4, qPrintable(QStringLiteral("%1: %2 <= %3")
+                                                                     .arg(cim)
+                                                                     .arg(a.racs()->columnWidth(i))
+                                                                     .arg(kell + 4)));
+        QCOMPARE(a.racs()->columnWidth(i) >= CimSzelesseg(fejlec, i), true);
+    }
+    a.close();
+    Beall.BetuMeret = regi;
 }
 
 void TestNyomBeall::torlesMasodik()
@@ -258,6 +312,54 @@ void TestNyomBeall::ujPortProfil()
     TNyomtato ny;
     QVERIFY(NyomtatoBetolt(4, ny));
     QCOMPARE(ny, vart);
+}
+
+void TestNyomBeall::ujFajlProfil()
+{
+    // The port "FILE" asks for the file, proposed in the data folder; the
+    // profile keeps the full path, and a relative name lies in that folder.
+    const QList<std::pair<QString, QString>> esetek = {
+        {QString(), QDir::toNativeSeparators(FajlKimenetAlap())},
+        {QStringLiteral("blokkok/pult.txt"), m_dir.filePath(QStringLiteral("blokkok/pult.txt"))},
+    };
+    for (const auto& [beirt, vart] : esetek) {
+        QFile::remove(NyomtatoFajl());
+        Tfrm_NyomBeall a;
+        a.betolt();
+        a.show();
+        QString javasolt;
+        const QString szoveg = beirt;
+        DialogusVezerlo v({radio(2), radio(9),
+                           [&javasolt, szoveg](QWidget* w) {
+                               auto* d = qobject_cast<Tfrm_InpStr*>(w);
+                               QVERIFY(d);
+                               javasolt = d->szovegSzerkeszto()->text();
+                               if (!szoveg.isEmpty())
+                                   d->szovegSzerkeszto()->setText(szoveg);
+                               d->okGomb()->click();
+                           },
+                           radio(0), radio(3), szam(QStringLiteral("40")),
+                           szam(QStringLiteral("3"))},
+                          &a);
+        a.aUj->trigger();
+        QCOMPARE(v.hatralevo(), 0);
+        QCOMPARE(v.cimek.mid(0, 3),
+                 (QStringList{"Nyomtatás típusa", "Port választás", "Kimeneti fájl"}));
+        QCOMPARE(javasolt, QDir::toNativeSeparators(FajlKimenetAlap()));
+        QCOMPARE(a.lista().darab(), 1);
+        QCOMPARE(QDir::toNativeSeparators(a.lista().sorok().at(0).nyomtato_nev),
+                 QDir::toNativeSeparators(vart));
+        a.close();
+    }
+    // Cancelling the file question stores nothing.
+    QFile::remove(NyomtatoFajl());
+    Tfrm_NyomBeall a;
+    a.betolt();
+    a.show();
+    DialogusVezerlo v({radio(2), radio(9), megsem()}, &a);
+    a.aUj->trigger();
+    QCOMPARE(v.hatralevo(), 0);
+    QCOMPARE(a.lista().darab(), 0);
 }
 
 void TestNyomBeall::ujMegszakitva()

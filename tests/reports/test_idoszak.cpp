@@ -27,7 +27,7 @@ private Q_SLOTS:
     void egyHonappalKorabban();
 
     void ctrlEnterElfogad();
-    void enterLep();
+    void enterElfogad();
     void megsemNemValtoztat();
     void eloreGomb();
     void felirat();
@@ -140,21 +140,40 @@ void TestIdoszak::ctrlEnterElfogad()
     QVERIFY(IdoszakKer(tol, ig));
 }
 
-void TestIdoszak::enterLep()
+void TestIdoszak::enterElfogad()
 {
+    // Enter in either date confirms the dates shown.
     QDate tol(2024, 1, 1), ig(2024, 1, 31);
     modalban<Tfrm_Idoszak>([](Tfrm_Idoszak* d) {
+        d->eFelso()->setDate(QDate(2024, 2, 10));
         QTest::keyClick(d->eAlso(), Qt::Key_Return);
-        QVERIFY(d->isVisible());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->eFelso()));
-        QTest::keyClick(d->eFelso(), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->btnOK()));
-        QVERIFY(d->isVisible());
-        // Enter on the focused OK button presses it.
-        QTest::keyClick(d->btnOK(), Qt::Key_Return);
     });
     QVERIFY(IdoszakKer(tol, ig));
     QCOMPARE(tol, QDate(2024, 1, 1));
+    QCOMPARE(ig, QDate(2024, 2, 10));
+
+    modalban<Tfrm_Idoszak>([](Tfrm_Idoszak* d) {
+        d->eAlso()->setDate(QDate(2023, 12, 1));
+        d->eFelso()->setFocus();
+        QTest::keyClick(d->eFelso(), Qt::Key_Enter, Qt::KeypadModifier);
+    });
+    QVERIFY(IdoszakKer(tol, ig));
+    QCOMPARE(tol, QDate(2023, 12, 1));
+
+    // Enter on the focused OK button presses it; on a preset it fills the
+    // dates and leaves the dialog open.
+    modalban<Tfrm_Idoszak>([](Tfrm_Idoszak* d) {
+        d->setMa(QDate(2024, 3, 13));
+        d->eloreGomb(0)->setFocus();
+        QTest::keyClick(d->eloreGomb(0), Qt::Key_Return);
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->eAlso()->date(), QDate(2024, 3, 13));
+        d->btnOK()->setFocus();
+        QTest::keyClick(d->btnOK(), Qt::Key_Return);
+    });
+    QVERIFY(IdoszakKer(tol, ig));
+    QCOMPARE(tol, QDate(2024, 3, 13));
+    QCOMPARE(ig, QDate(2024, 3, 13));
 }
 
 void TestIdoszak::megsemNemValtoztat()

@@ -116,12 +116,19 @@ void TestElojegyzes::egyAzonosito()
                  "ORDER BY azon")),
              QStringList({QStringLiteral("1|19,20,21"), QStringLiteral("2|30,31"),
                           QStringLiteral("3|19")}));
-    // The rows are written in slot order: the largest key is the last slot
-    // of the newest booking, which is how the window finds it.
-    QCOMPARE(SqlEgesz(QStringLiteral("SELECT ora FROM elojegyzes WHERE elojegyzes=") +
-                          QString::number(KovetkezoAzon(QStringLiteral("elojegyzes")) - 1),
-                      -1),
-             19);
+    // The procedure answers with the key of the booking's last slot and the
+    // booking's identifier.
+    {
+        QSqlQuery q = SqlNyit(
+            QStringLiteral("CALL sp_ujelojegyzes(2,'2026-03-02',40,2,'Vágás','Kiss Anna');"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(1).toInt(), 4);
+        QCOMPARE(
+            SqlEgesz(QStringLiteral("SELECT CONCAT(azon, ora) FROM elojegyzes WHERE elojegyzes=") +
+                         q.value(0).toString(),
+                     -1),
+            441);
+    }
     QCOMPARE(
         SqlEgesz(QStringLiteral("SELECT asztal FROM elojegyzes ORDER BY elojegyzes DESC LIMIT 1;"),
                  -1),

@@ -1,6 +1,6 @@
 #pragma once
 
-// The read-only query models behind the main window's grids: a
+// The read-only query models behind the program's grids: a
 // QSqlQueryModel that raises DbHiba when its query fails and reads a row's
 // fields by name. The concrete models format their cells in data().
 
