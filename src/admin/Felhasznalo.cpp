@@ -45,7 +45,7 @@ const QList<Oszlop>& oszlopok()
         QList<Oszlop> l{{"felhasznalo", "kód"}, {"felhasznalo_nev", "név"}};
         for (const JogLeiras& j : Jogok)
             if (j.listaFelirat)
-                l.append({j.oszlop, j.listaFelirat});
+                l.append(Oszlop{j.oszlop, j.listaFelirat});
         return l;
     }();
     return o;

@@ -198,7 +198,8 @@ void TestKapcsolatTar::teljesMentesParancs()
         TeljesMentes::argumentumok(a, QStringLiteral("/tmp/o.cnf"), QStringLiteral("/m/ki.sql"));
     QCOMPARE(args, (QStringList{QStringLiteral("--defaults-extra-file=/tmp/o.cnf"),
                                 QStringLiteral("-c"), QStringLiteral("-C"),
-                                QStringLiteral("--force"), QStringLiteral("--databases"),
+                                QStringLiteral("--force"), QStringLiteral("--single-transaction"),
+                                QStringLiteral("--routines"), QStringLiteral("--databases"),
                                 QStringLiteral("szalon"), QStringLiteral("--port=3307"),
                                 QStringLiteral("--host=db.local"), QStringLiteral("--user=mento"),
                                 QStringLiteral("--result-file=/m/ki.sql")}));
