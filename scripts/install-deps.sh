@@ -7,7 +7,7 @@ pkgs=(
   build-essential cmake ninja-build ccache pkg-config git clang-format
   qt6-base-dev libqt6sql6-mysql libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n
   libquazip1-qt6-dev libqscintilla2-qt6-dev libxlsxwriter-dev libcups2-dev zlib1g-dev
-  mariadb-server-core mariadb-client-core mariadb-client libmariadb-dev
+  mariadb-server-core mariadb-client-core mariadb-client libmariadb-dev galera-4 rsync
   fonts-dejavu-core xvfb xauth
   cups-daemon cups-client poppler-utils
 )

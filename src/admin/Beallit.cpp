@@ -1,5 +1,8 @@
 #include "Beallit.h"
 
+#include "AutoMentes.h"
+#include "Mappak.h"
+
 #include "Beall.h"
 #include "DbHiba.h"
 #include "HibaKezeles.h"
@@ -9,6 +12,8 @@
 #include "Uzenetek.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +21,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
@@ -112,6 +118,7 @@ Tfrm_Beallit::Tfrm_Beallit(const TBeallitSor& sor, CikkValaszto valaszto, QWidge
     m_lapok->addTab(nyomtatasLap(), QStringLiteral("Nyomtatás"));
     m_lapok->addTab(jelszoLap(), QStringLiteral("Jelszó"));
     m_lapok->addTab(erintoLap(), QStringLiteral("Érintőképernyő"));
+    m_lapok->addTab(mentesLap(), QStringLiteral("Mentés"));
     auto* fo = new QVBoxLayout(this);
     fo->addWidget(m_lapok);
     fo->setSizeConstraint(QLayout::SetFixedSize);
@@ -433,10 +440,61 @@ bool Tfrm_Beallit::kiolvas(TBeallitSor& s)
     return true;
 }
 
+QWidget* Tfrm_Beallit::mentesLap()
+{
+    auto* lap = new QWidget(this);
+    auto* fo = new QVBoxLayout(lap);
+    auto* csoport = new QGroupBox(QStringLiteral("Automatikus biztonsági mentés"), lap);
+    auto* g = new QGridLayout(csoport);
+    auto* magyarazat = new QLabel(
+        QStringLiteral("Napzáráskor (és kilépéskor, ha aznap volt forgalom) a program "
+                       "biztonsági mentést készít ebbe a mappába, és ellenőrzi. Üres mappa: "
+                       "nincs automatikus mentés."),
+        csoport);
+    magyarazat->setWordWrap(true);
+    g->addWidget(magyarazat, 0, 0, 1, 3);
+    QLineEdit* mappa = szerkeszto(csoport, "edtMentesMappa");
+    mappa->setMinimumWidth(300);
+    auto* ml = new QLabel(QStringLiteral("Mentések mappája"), csoport);
+    ml->setBuddy(mappa);
+    auto* tallo = new QPushButton(QStringLiteral("Tallózás..."), csoport);
+    tallo->setObjectName(QStringLiteral("btnMentesMappa"));
+    tallo->setAutoDefault(false);
+    connect(tallo, &QPushButton::clicked, this, [this, mappa] {
+        const QString m = QFileDialog::getExistingDirectory(
+            this, QStringLiteral("Mentések mappája"), mappa->text());
+        if (!m.isEmpty())
+            mappa->setText(QDir::toNativeSeparators(m));
+    });
+    g->addWidget(ml, 1, 0);
+    g->addWidget(mappa, 1, 1);
+    g->addWidget(tallo, 1, 2);
+    auto* darab = new QSpinBox(csoport);
+    darab->setObjectName(QStringLiteral("spnMentesDarab"));
+    darab->setRange(1, 999);
+    auto* dl = new QLabel(QStringLiteral("Megőrzött mentések száma"), csoport);
+    dl->setBuddy(darab);
+    g->addWidget(dl, 2, 0);
+    g->addWidget(darab, 2, 1, Qt::AlignLeft);
+    fo->addWidget(csoport);
+    fo->addStretch();
+    gombSor(lap, fo);
+
+    const AutoMentesBeallitas b = AutoMentesBeallitas::olvas(IniFajl());
+    mappa->setText(b.mappa);
+    darab->setValue(b.darab);
+    return lap;
+}
+
 void Tfrm_Beallit::okKattint()
 {
     TBeallitSor s = m_sor;
     if (!kiolvas(s))
+        return;
+    AutoMentesBeallitas mentes;
+    mentes.mappa = findChild<QLineEdit*>(QStringLiteral("edtMentesMappa"))->text().trimmed();
+    mentes.darab = findChild<QSpinBox*>(QStringLiteral("spnMentesDarab"))->value();
+    if (!HibaKezel(this, [&] { mentes.ir(IniFajl()); }))
         return;
     // On an error nothing is saved; the window stays open with the values
     // typed.

@@ -12,6 +12,7 @@
 class QBoxLayout;
 class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 class QTabWidget;
 
 // Picks a sale item: given the current item, returns the chosen `cikkazon`
@@ -40,6 +41,8 @@ private:
     QWidget* nyomtatasLap();
     QWidget* jelszoLap();
     QWidget* erintoLap();
+    // The automatic backup of this workstation (INI section "AutoMentes").
+    QWidget* mentesLap();
     void gombSor(QWidget* lap, QBoxLayout* elrendezes);
     QCheckBox* jelolo(QWidget* szulo, const QString& felirat, const char* nev);
     QLineEdit* szerkeszto(QWidget* szulo, const char* nev, int hossz = 0, bool jelszo = false);

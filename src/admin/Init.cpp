@@ -2,16 +2,21 @@
 
 #include "Beall.h"
 #include "DbHiba.h"
+#include "HelyiSzerver.h"
 #include "KapcsolatTar.h"
 #include "KozosDB.h"
 #include "Mappak.h"
+#include "ProgramFajlok.h"
 #include "SegedUI.h"
 #include "Uzenetek.h"
 
+#include <QApplication>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -61,8 +66,26 @@ Tfrm_Init::Tfrm_Init(QWidget* szulo) : QDialog(szulo)
     gombok->addStretch(1);
     gombok->addWidget(btnRendben);
     gombok->addWidget(btnMegsem);
+    // A salon with one computer needs no server of its own: the program
+    // makes one.
+    btnHelyi = new QPushButton(QStringLiteral("Helyi adatbázis létrehozása"), this);
+    btnHelyi->setObjectName(QStringLiteral("btnHelyi"));
+    btnHelyi->setAutoDefault(false);
+    auto* helyi = new QGroupBox(QStringLiteral("Egy számítógépes szalon"), this);
+    auto* helyiSor = new QVBoxLayout(helyi);
+    auto* magyarazat = new QLabel(
+        QStringLiteral("A program saját adatbázist hoz létre és indít ezen a számítógépen; "
+                       "semmit sem kell beállítani."),
+        helyi);
+    magyarazat->setWordWrap(true);
+    helyiSor->addWidget(magyarazat);
+    helyiSor->addWidget(btnHelyi, 0, Qt::AlignLeft);
+    auto* tavoli = new QGroupBox(QStringLiteral("Meglévő adatbázis-kiszolgáló"), this);
+    tavoli->setLayout(urlap);
+
     auto* fo = new QVBoxLayout(this);
-    fo->addLayout(urlap);
+    fo->addWidget(helyi);
+    fo->addWidget(tavoli);
     fo->addSpacing(8);
     fo->addLayout(gombok);
 
@@ -76,6 +99,7 @@ Tfrm_Init::Tfrm_Init(QWidget* szulo) : QDialog(szulo)
     setTabOrder(btnRendben, btnMegsem);
 
     connect(btnTeszt, &QPushButton::clicked, this, [this] { tesztel(); });
+    connect(btnHelyi, &QPushButton::clicked, this, [this] { helyiLetrehoz(); });
     connect(btnRendben, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnMegsem, &QPushButton::clicked, this, &QDialog::reject);
     // A tested connection stays tested only while its values stay the same.
@@ -88,6 +112,8 @@ Tfrm_Init::Tfrm_Init(QWidget* szulo) : QDialog(szulo)
 
 QString Tfrm_Init::kapcsolatSzoveg() const
 {
+    if (!m_helyiKapcsolat.isEmpty())
+        return m_helyiKapcsolat;
     return eAdatbazis->text() + QLatin1Char(';') + eKiszolgalo->text() + QLatin1Char(';') +
            ePort->text().trimmed() + QLatin1Char(';') + eFelhasznalo->text() + QLatin1Char(';') +
            eJelszo->text() + QLatin1Char(';') + eNev->text();
@@ -120,6 +146,22 @@ bool Tfrm_Init::tesztel()
     }
     btnRendben->setEnabled(true);
     btnRendben->setFocus();
+    return true;
+}
+
+bool Tfrm_Init::helyiLetrehoz()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        const KapcsolatAdat adat = HelyiAdatbazisLetrehoz(IniFajl(), SemaFajl());
+        QApplication::restoreOverrideCursor();
+        m_helyiKapcsolat = adat.szoveg(false);
+    } catch (const Hiba& h) {
+        QApplication::restoreOverrideCursor();
+        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), this);
+        return false;
+    }
+    accept();
     return true;
 }
 

@@ -19,6 +19,10 @@ public:
     QString kapcsolatSzoveg() const;
     // Tests the entered values; true on success (and "Rendben" enabled).
     bool tesztel();
+    // "Helyi adatbázis létrehozása": creates the program's own server and
+    // database on this computer (HelyiAdatbazisLetrehoz) and closes with OK;
+    // an error is shown and the dialog stays.
+    bool helyiLetrehoz();
 
     QLineEdit* eKiszolgalo = nullptr;
     QLineEdit* eFelhasznalo = nullptr;
@@ -26,12 +30,16 @@ public:
     QLineEdit* eAdatbazis = nullptr;
     QLineEdit* eNev = nullptr;
     QLineEdit* ePort = nullptr;
+    QPushButton* btnHelyi = nullptr;
     QPushButton* btnTeszt = nullptr;
     QPushButton* btnRendben = nullptr;
     QPushButton* btnMegsem = nullptr;
 
 protected:
     bool eventFilter(QObject* obj, QEvent* e) override;
+
+private:
+    QString m_helyiKapcsolat; // the local database's entry, once created
 };
 
 // Asks for the first connection. On OK the plain string becomes Beall.ConStr

@@ -2,6 +2,7 @@
 
 #include "AdatbazisNyit.h"
 #include "DbHiba.h"
+#include "HelyiSzerver.h"
 #include "HibaKezeles.h"
 #include "IdoSzinkron.h"
 #include "Init.h"
@@ -61,6 +62,13 @@ Inditas::Inditas(Tfrm_Main& ablak, const InditasHorgok& horgok) : m_ablak(ablak)
 
 bool Inditas::IniBetolt()
 {
+    // The program's own local server runs before its entry is offered and
+    // test-opened.
+    try {
+        HelyiSzerverIndulaskor(IniFajl());
+    } catch (const Hiba& h) {
+        HibaUzenet(QStringLiteral("Hiba: ") + h.uzenet(), &m_ablak);
+    }
     QStringList sorok, kapcsolatok;
     KapcsolatSorok(IniFajl(), sorok, kapcsolatok);
     if (sorok.isEmpty()) {
@@ -85,8 +93,16 @@ bool Inditas::elsoKapcsolat()
 
 bool Inditas::adatbazisNyit()
 {
-    const KapcsolatAdat adat = KapcsolatAdat::szovegbol(Beall.ConStr);
+    KapcsolatAdat adat = KapcsolatAdat::szovegbol(Beall.ConStr);
     Kapcsolat::foBezar();
+    // The program's own local server is started before its connection opens.
+    try {
+        HelyiSzerverElokeszit(IniFajl(), adat);
+        Beall.ConStr = adat.szoveg(false);
+    } catch (const Hiba& h) {
+        HibaUzenet(QStringLiteral("Adatbázis megnyitás sikertelen\r\n") + h.uzenet(), &m_ablak);
+        return false;
+    }
     Beall.AdatbazisNev = adat.adatbazisnev;
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vexlo.F: ") + Beall.AdatbazisNev);
     try {

@@ -281,4 +281,10 @@ void Tfrm_Main::statuszsorEpit()
         statusBar()->addWidget(c);
         m_statusz.at(std::size_t(i)) = c;
     }
+    m_mentesHiba = new QLabel(this);
+    m_mentesHiba->setObjectName(QStringLiteral("lblMentesHiba"));
+    m_mentesHiba->setStyleSheet(QStringLiteral("QLabel { color: white; background: #b00020; "
+                                               "padding: 0 6px; font-weight: bold; }"));
+    m_mentesHiba->hide();
+    statusBar()->addPermanentWidget(m_mentesHiba);
 }

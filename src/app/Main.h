@@ -16,6 +16,8 @@
 #include <functional>
 
 class AkcioTar;
+class AutoMento;
+struct AutoMentesEredmeny;
 class AsztalModell;
 class EloOszlop;
 class GorgoSzuro;
@@ -97,6 +99,10 @@ public:
     QLabel* nyitottKep() const { return m_nyitottKep; }
     QLabel* lezartKep() const { return m_lezartKep; }
     QLabel* statuszPanel(int i) const { return m_statusz.at(std::size_t(i)); }
+    // The status bar's notice of a failed automatic backup (hidden while
+    // the last one was good) and the backup runner.
+    QLabel* mentesHibaCimke() const { return m_mentesHiba; }
+    AutoMento* autoMento() const { return m_autoMento; }
     QToolBar* felsoEszkoztar() const { return m_felsoEszkoztar; }
     QToolBar* nagyEszkoztar() const { return m_nagyEszkoztar; }
     QWidget* balPanel() const { return m_balPanel; }
@@ -137,6 +143,13 @@ private:
     void keresoValtozott(const QString& szoveg);
     void elsoMegjelenes();
 
+    // Automatic backups (MainMentes.cpp): set up after the start-up, started
+    // after a day close, made at a normal close when the day was worked.
+    void autoMentesIndit();
+    void autoMentesNapzar();
+    void autoMentesKilepes();
+    void autoMentesKesz(const AutoMentesEredmeny& eredmeny);
+
     // Handlers of the commands.
     void UjNap();
     void NapLezar();
@@ -174,6 +187,8 @@ private:
     PGepModell* m_pgepModell = nullptr;
     EloOszlop* m_eloOszlop = nullptr;
     std::array<QLabel*, 6> m_statusz{};
+    QLabel* m_mentesHiba = nullptr;
+    AutoMento* m_autoMento = nullptr;
 
     QTimer m_zaroIdozito; // closes the window after a failed start
     QTimer m_eletIdozito; // keeps the connection alive

@@ -32,6 +32,7 @@ bool Tfrm_Main::indit()
         kilepesBeallit();
         return false;
     }
+    autoMentesIndit();
     return true;
 }
 
@@ -166,6 +167,7 @@ void Tfrm_Main::closeEvent(QCloseEvent* e)
     m_zaroIdozito.stop();
     if (!m_kilepes) {
         HibaKezel(this, [this] { IniMent(); });
+        autoMentesKilepes();
         try {
             Kapcsolat::foBezar();
         } catch (...) {

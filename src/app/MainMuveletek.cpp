@@ -167,8 +167,11 @@ void Tfrm_Main::NapLezar()
 {
     switch (NapZaras(this)) {
     case NapZarasEredmeny::MarLezarva:
+        AllapotFrissit();
+        break;
     case NapZarasEredmeny::Lezarva:
         AllapotFrissit();
+        autoMentesNapzar();
         break;
     default:
         break;

@@ -2,6 +2,7 @@
 
 #include "Beall.h"
 #include "Mappak.h"
+#include "ProgramFajlok.h"
 #include "SegedUI.h"
 #include "Uzenetek.h"
 
@@ -28,12 +29,12 @@ QString KeszitoEmail()
 
 QString SugoFajl()
 {
-    return ProgramMappa() + QStringLiteral("/Help/index.htm");
+    return ProgramFajl(QStringLiteral("Help/index.htm"));
 }
 
 QString DokumentacioFajl()
 {
-    return ProgramMappa() + QStringLiteral("/Docs/VexloF.pdf");
+    return ProgramFajl(QStringLiteral("Docs/VexloF.pdf"));
 }
 
 QString UjdonsagProgram()

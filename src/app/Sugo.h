@@ -11,8 +11,8 @@ class QWidget;
 // The maker's addresses come from the INI file (Beall.h); empty when unset.
 QString KeszitoHonlap();    // KeszitoHonlapUrl()
 QString KeszitoEmail();     // Beall.KeszitoEmail
-QString SugoFajl();         // ProgramMappa + "/Help/index.htm"
-QString DokumentacioFajl(); // ProgramMappa + "/Docs/VexloF.pdf"
+QString SugoFajl();         // "Help/index.htm" beside the program or in ../share/vexlof
+QString DokumentacioFajl(); // "Docs/VexloF.pdf", found the same way
 QString UjdonsagProgram();  // ProgramMappa + "/Ujdonsag.exe"
 QString LevelCim();         // KeszitoLevelUrl(): mailto: with the subject "Vexlo.F program"
 

@@ -1,4 +1,5 @@
 #include "Main.h"
+#include "HelyiSzerver.h"
 #include "Mappak.h"
 #include "SegedUI.h"
 
@@ -20,5 +21,9 @@ int main(int argc, char* argv[])
                      Qt::QueuedConnection);
     if (frm_Main.indit())
         frm_Main.show();
-    return app.exec();
+    const int kilepesKod = app.exec();
+    // The local database server keeps running unless the INI file says
+    // otherwise.
+    HelyiSzerverKilepes(IniFajl());
+    return kilepesKod;
 }

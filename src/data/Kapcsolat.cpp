@@ -5,6 +5,8 @@
 
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 #include <mysql.h>
 
@@ -50,6 +52,41 @@ MYSQL* mysqlHandle(const QSqlDatabase& db)
 
 } // namespace
 
+QList<KapcsolatAdat::Gep> KapcsolatAdat::gepek() const
+{
+    QList<Gep> ki;
+    const QStringList reszek = kiszolgalo.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& r0 : reszek) {
+        const QString r = r0.trimmed();
+        if (r.isEmpty())
+            continue;
+        Gep g;
+        g.nev = r;
+        g.port = port;
+        // "host:port"; an IPv6 address keeps its colons ("[::1]:3307").
+        if (r.count(QLatin1Char(':')) == 1) {
+            const int k = r.indexOf(QLatin1Char(':'));
+            bool ok = false;
+            const int p = r.mid(k + 1).toInt(&ok);
+            if (ok) {
+                g.nev = r.left(k).trimmed();
+                g.port = p;
+            }
+        } else if (r.startsWith(QLatin1Char('[')) && r.contains(QLatin1String("]:"))) {
+            const int zaro = r.indexOf(QLatin1String("]:"));
+            bool ok = false;
+            const int p = r.mid(zaro + 2).toInt(&ok);
+            g.nev = r.mid(1, zaro - 1);
+            if (ok)
+                g.port = p;
+        }
+        ki.append(g);
+    }
+    if (ki.isEmpty())
+        ki.append(Gep{kiszolgalo, port});
+    return ki;
+}
+
 namespace Kapcsolat
 {
 
@@ -63,7 +100,14 @@ QSqlDatabase fo()
     return QSqlDatabase::database(foNev(), false);
 }
 
-QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcsolodas)
+namespace
+{
+
+// Opens one server of the entry. A node of a cluster that is not part of the
+// primary component accepts logins but refuses every statement (1047): such
+// a node counts as unreachable when there are others to try.
+QSqlDatabase nyitGep(const KapcsolatAdat& adat, const KapcsolatAdat::Gep& gep, const QString& nev,
+                     bool ujrakapcsolodas, bool keszenletVizsgal)
 {
     if (QSqlDatabase::contains(nev)) {
         QSqlDatabase::database(nev, false).close();
@@ -75,8 +119,8 @@ QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcso
         throw DbHiba(QStringLiteral("A MySQL adatbázis-meghajtó nem érhető el (QMYSQL)."));
     }
     db.setDatabaseName(adat.adatbazis);
-    db.setHostName(adat.kiszolgalo);
-    db.setPort(adat.port);
+    db.setHostName(gep.nev);
+    db.setPort(gep.port);
     db.setUserName(adat.felhasznalo);
     db.setPassword(adat.jelszo);
     // The driver speaks utf8mb4 on the connection by itself; the server
@@ -95,7 +139,60 @@ QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcso
     // character set the driver chose at opening, not the library default.
     if (MYSQL* m = mysqlHandle(db))
         mysql_optionsv(m, MYSQL_SET_CHARSET_NAME, "utf8mb4");
+    if (keszenletVizsgal) {
+        bool kesz = true;
+        {
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("SHOW STATUS LIKE 'wsrep_ready';")) && q.next())
+                kesz = q.value(1).toString().compare(QLatin1String("ON"), Qt::CaseInsensitive) == 0;
+        }
+        if (!kesz) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(nev);
+            throw DbHiba(gep.nev + QLatin1Char(':') + QString::number(gep.port) +
+                             QStringLiteral(": a fürt csomópontja nem áll készen."),
+                         QString(), 1047);
+        }
+    }
     return db;
+}
+
+KapcsolatAdat g_foAdat;
+int g_foGep = -1; // index of the server the main connection was opened on
+
+QSqlDatabase nyitLista(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcsolodas,
+                       int elsoGep, int* nyitott)
+{
+    const QList<KapcsolatAdat::Gep> gepek = adat.gepek();
+    const bool tobb = gepek.size() > 1;
+    QString hibak;
+    int utolsoKod = 0;
+    for (int k = 0; k < gepek.size(); ++k) {
+        const int i = (elsoGep + k) % int(gepek.size());
+        try {
+            QSqlDatabase db = nyitGep(adat, gepek.at(i), nev, ujrakapcsolodas, tobb);
+            if (nyitott)
+                *nyitott = i;
+            return db;
+        } catch (const DbHiba& h) {
+            if (!tobb)
+                throw;
+            if (!hibak.isEmpty())
+                hibak += QLatin1Char('\n');
+            hibak += gepek.at(i).nev + QLatin1Char(':') + QString::number(gepek.at(i).port) +
+                     QStringLiteral(": ") + h.uzenet();
+            utolsoKod = h.kod();
+        }
+    }
+    throw DbHiba(hibak, QString(), utolsoKod);
+}
+
+} // namespace
+
+QSqlDatabase nyit(const KapcsolatAdat& adat, const QString& nev, bool ujrakapcsolodas)
+{
+    return nyitLista(adat, nev, ujrakapcsolodas, 0, nullptr);
 }
 
 bool ujrakapcsolodik(const QSqlDatabase& db)
@@ -159,7 +256,35 @@ void bezar(const QString& nev)
 
 void foNyit(const KapcsolatAdat& adat)
 {
-    nyit(adat, foNev());
+    int gep = 0;
+    nyitLista(adat, foNev(), true, 0, &gep);
+    g_foAdat = adat;
+    g_foGep = gep;
+}
+
+KapcsolatAdat foAdat()
+{
+    return g_foAdat;
+}
+
+bool foTobbGep()
+{
+    return g_foAdat.gepek().size() > 1;
+}
+
+void foUjranyit()
+{
+    const int gepek = int(g_foAdat.gepek().size());
+    // The server that failed is tried last.
+    const int elso = gepek > 1 && g_foGep >= 0 ? (g_foGep + 1) % gepek : 0;
+    int gep = 0;
+    nyitLista(g_foAdat, foNev(), true, elso, &gep);
+    g_foGep = gep;
+}
+
+bool csomopontValtas(int kod)
+{
+    return kapcsolatVesztes(kod) || kod == 2002 || kod == 2003 || kod == 1047;
 }
 
 void foBezar()

@@ -5,6 +5,7 @@
 // every routine of KozosDB; the administration windows open further named
 // connections to test, back up and restore other databases.
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -22,6 +23,16 @@ struct KapcsolatAdat {
     static KapcsolatAdat szovegbol(const QString& kapcsolatSzoveg);
     // The six fields joined by ";", with a trailing ";" when asked.
     QString szoveg(bool zaroPontosvesszo) const;
+
+    // The servers of the entry, in the order they are tried. The host field
+    // may list several nodes of a replicated cluster separated by ",", each
+    // with its own port after ":" or else the entry's port:
+    // "szalon1.lan,szalon2.lan:3307,10.0.0.3".
+    struct Gep {
+        QString nev;
+        int port = 3306;
+    };
+    QList<Gep> gepek() const;
 };
 
 namespace Kapcsolat
@@ -34,10 +45,23 @@ QSqlDatabase fo();
 // Opens (or reopens) the main connection. Throws DbHiba.
 void foNyit(const KapcsolatAdat& adat);
 void foBezar();
+// The entry the main connection was opened with.
+KapcsolatAdat foAdat();
+// Whether the main connection's entry lists more than one server.
+bool foTobbGep();
+// Opens the main connection again with its entry, trying each server of
+// the host list (the one that served last is tried last). Used after the
+// server went away between transactions. Throws DbHiba.
+void foUjranyit();
+// Errors after which another node of the host list is worth trying: the
+// connection was lost, the server cannot be reached (2002, 2003), or a
+// cluster node left the cluster (1047).
+bool csomopontValtas(int kod);
 
 // Opens a named connection with the program's options (compression, a
-// 30-second timeout). Throws DbHiba; a failed connection is removed again.
-// With ujrakapcsolodas the connection is restored after a loss, as the main
+// 30-second timeout), on the first server of the entry's host list that
+// accepts it and, for a cluster node, is ready for work. Throws DbHiba; a failed connection is
+// removed again. With ujrakapcsolodas the connection is restored after a loss, as the main
 // connection is, but only between transactions: while a transaction guard
 // (Tranzakcio) is open the client never reconnects, so a lost connection is
 // an error of that transaction and nothing after it runs outside it. Without

@@ -5,8 +5,11 @@
 #include "Seged.h"
 #include "Tranzakcio.h"
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QThread>
 #include <climits>
 
 QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db)
@@ -18,12 +21,32 @@ QSqlQuery SqlNyit(const QString& sql, QSqlDatabase db)
     Tranzakcio::futtathato(db, sql);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(sql)) {
-        const DbHiba hiba = DbHiba::driverbol(q.lastError(), sql);
-        Tranzakcio::utasitasHiba(db, hiba.kod(), sql);
+    if (q.exec(sql))
+        return q;
+    const DbHiba hiba = DbHiba::driverbol(q.lastError(), sql);
+    Tranzakcio::utasitasHiba(db, hiba.kod(), sql);
+    // The server of the main connection went away between transactions and
+    // its entry lists other cluster nodes: the connection opens on the next
+    // one and the statement runs there, unless it may have run already (a
+    // change that lost its answer is reported instead).
+    if (db.connectionName() != Kapcsolat::foNev() || !Kapcsolat::foTobbGep() ||
+        !Kapcsolat::csomopontValtas(hiba.kod()) || Tranzakcio::nyitott(db))
+        throw hiba;
+    q = QSqlQuery();
+    try {
+        Kapcsolat::foUjranyit();
+    } catch (const DbHiba&) {
         throw hiba;
     }
-    return q;
+    static const QRegularExpression olvaso(QStringLiteral("^\\s*(SELECT|SHOW)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if ((hiba.kod() == 2013 || hiba.kod() == 2055) && !olvaso.match(sql).hasMatch())
+        throw hiba;
+    QSqlQuery ujra(Kapcsolat::fo());
+    ujra.setForwardOnly(true);
+    if (!ujra.exec(sql))
+        throw DbHiba::driverbol(ujra.lastError(), sql);
+    return ujra;
 }
 
 void SqlFuttat(const QString& sql, QSqlDatabase db)
@@ -205,4 +228,24 @@ QString Forditas(const QString& szoveg)
     // No translation source exists; every language number leaves the text as
     // it is.
     return szoveg;
+}
+
+int UjAzonnalBeszur(const QString& oszlop, const QString& tabla,
+                    const std::function<void(int)>& beszur)
+{
+    const int kiserletek = 8;
+    for (int i = 1;; ++i) {
+        const int azon = KovetkezoAzon(oszlop, tabla);
+        try {
+            beszur(azon);
+            return azon;
+        } catch (const DbHiba& h) {
+            const bool utkozes = h.kod() == 1062 || h.kod() == 1213;
+            if (!utkozes || i >= kiserletek || Tranzakcio::nyitott(Kapcsolat::fo()))
+                throw;
+        }
+        // The other writer's row arrives meanwhile; a short, growing pause
+        // keeps two retrying writers from meeting again.
+        QThread::msleep(20 * i + QRandomGenerator::global()->bounded(20));
+    }
 }

@@ -75,3 +75,14 @@ void Naploz(const QString& mit);
 // Window-text translation hook; returns the text unchanged while no language
 // is chosen (Beall.nyelv == 0).
 QString Forditas(const QString& szoveg);
+
+// Inserts a row whose key is chosen as KovetkezoAzon(oszlop, tabla):
+// beszur(key) runs the insert. When another workstation or another node of
+// a replicated cluster took the same key at the same moment (1062 duplicate
+// key, or 1213 deadlock, as a cluster reports a conflicting commit), the
+// key is chosen anew and the insert runs again, a few times at most.
+// Inside an open transaction guard nothing is retried: the conflict has
+// undone the whole transaction, which its owner has to repeat. Returns the
+// key of the inserted row. Throws DbHiba.
+int UjAzonnalBeszur(const QString& oszlop, const QString& tabla,
+                    const std::function<void(int)>& beszur);

@@ -60,6 +60,9 @@ public:
     // fails or the transaction was marked rollback-only.
     ~Tranzakcio() noexcept(false);
 
+    // True while a guard is open on the connection.
+    static bool folyik(const QSqlDatabase& db);
+
     Tranzakcio(const Tranzakcio&) = delete;
     Tranzakcio& operator=(const Tranzakcio&) = delete;
 
