@@ -298,12 +298,8 @@ void Tfrm_Adatbazis::resizeEvent(QResizeEvent* e)
 
 void Tfrm_Adatbazis::oszlopSzelessegek()
 {
-    const int alap = m_racs->width() - 44;
-    if (alap <= 0)
-        return;
-    static const int szazalek[TarhelyModel::OszlopSzam] = {30, 15, 15, 10, 15, 15};
-    for (int i = 0; i < TarhelyModel::OszlopSzam; ++i)
-        m_racs->setColumnWidth(i, alap * szazalek[i] / 100);
+    // Shares of the width, but never narrower than a column's title.
+    OszlopAranyok(m_racs, {30, 15, 15, 10, 15, 15}, 44);
 }
 
 void Tfrm_Adatbazis::uj()
@@ -422,7 +418,7 @@ void Tfrm_Adatbazis::visszaallitas()
     };
     kerdesek.felulir = [this, &futott](const QString& kiszolgalo, const QString& adatbazis) {
         futott = Megerosites(
-            QStringLiteral("Az adatok betöltés előtt az eredeti adatok törlésre kerülnek.\r\n") +
+            QStringLiteral("Az adatok betöltése előtt az eredeti adatok törlésre kerülnek.\r\n") +
                 QStringLiteral("Biztosan folytatod a ") + kiszolgalo + QStringLiteral(": ") +
                 adatbazis + QStringLiteral(" adatbázis felülírását?"),
             QStringLiteral("Megerősítés"), this);

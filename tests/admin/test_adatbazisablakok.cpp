@@ -553,7 +553,7 @@ void TestAdatbazisAblakok::mentesEsVisszaallitasAblakbol()
                  qMakePair(false, QStringLiteral("Adatbázis visszaállítás")));
         QCOMPARE(utolso().tipus, UzenetAdat::Kerdes);
         QCOMPARE(utolso().szoveg,
-                 QStringLiteral("Az adatok betöltés előtt az eredeti adatok törlésre kerülnek.\r\n"
+                 QStringLiteral("Az adatok betöltése előtt az eredeti adatok törlésre kerülnek.\r\n"
                                 "Biztosan folytatod a 127.0.0.1: ") +
                      AB + QStringLiteral(" adatbázis felülírását?"));
         QCOMPARE(SqlSzoveg(QStringLiteral("SELECT ugyfel_nev FROM ugyfel;"), QString()),
