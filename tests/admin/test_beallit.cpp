@@ -45,10 +45,22 @@ QString sor()
         QStringLiteral("<nincs>"));
 }
 
+// The INI file without the sections the settings window writes on its own
+// account: its geometry (saved whenever it closes) and the automatic backup
+// settings (saved by its OK).
 QString iniTartalom()
 {
     QFile f(IniFajl());
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    QString s = f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    for (const char* szakasz : {"frm_Beallit", "AutoMentes"}) {
+        const QString fej = QStringLiteral("\r\n[") + QLatin1String(szakasz) + QLatin1Char(']');
+        const int eleje = s.indexOf(fej);
+        if (eleje < 0)
+            continue;
+        const int kov = s.indexOf(QStringLiteral("\r\n["), eleje + fej.size());
+        s.remove(eleje, (kov < 0 ? s.size() : kov) - eleje);
+    }
+    return s;
 }
 
 template <class W> W* elem(QWidget* ablak, const char* nev)
@@ -186,7 +198,8 @@ void TestBeallit::ablakErtekek()
     Tfrm_Beallit d(BeallitSorOlvas(), [](int) { return -1; });
     QCOMPARE(d.objectName(), QStringLiteral("frm_Beallit"));
     QCOMPARE(d.windowTitle(), QStringLiteral("Beállítások"));
-    QCOMPARE(d.lapok()->count(), 4);
+    QCOMPARE(d.lapok()->count(), 5);
+    QCOMPARE(d.lapok()->tabText(4), QStringLiteral("Mentés"));
     const QStringList lapok = {"Általános", "Nyomtatás", "Jelszó", "Érintőképernyő"};
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(d.lapok()->tabText(i), lapok[i]);

@@ -141,8 +141,9 @@ void TestParancsok::rutinNelkulTiltott()
     for (int i = 0; i < int(Parancs::Darab); ++i) {
         const Parancs p = Parancs(i);
         QAction* a = t.akcio(p);
-        QVERIFY2(a->isVisible(), AkcioTar::leiras(p).nev);
-        if (a->isEnabled())
+        // The maker's web and mail actions are hidden while their
+        // addresses are empty (the default); a hidden command cannot run.
+        if (a->isVisible() && a->isEnabled())
             QVERIFY2(t.vanKezelo(p), AkcioTar::leiras(p).nev);
     }
 }
